@@ -107,10 +107,16 @@ CZvString Throwable::toString() const {
     const int messageLength = mMessage != nullptr ? mMessage->length() : 0;
     // Built once and kept: measuring one text and writing another could overrun the buffer.
     CZvString causeText;
-    if (mCause != nullptr) causeText = mCause->toString();
+    bool causeWhole = true;
+    if (mCause != nullptr) {
+      causeText = mCause->toString();
+      // A cause that could only give its name failed to build its text: so does this one,
+      // rather than keep a text that lacks part of the cause for good.
+      causeWhole = mCause->mString != nullptr;
+    }
     const int causeLength = mCause != nullptr ? causeText.length() : 0;
     const int64_t size = int64_t{name.length()} + messageLength + causeLength + 64;
-    if (size <= 0x3FFFFFFF) buffer.reset(new (std::nothrow) char16_t[size]);
+    if (causeWhole && size <= 0x3FFFFFFF) buffer.reset(new (std::nothrow) char16_t[size]);
     if (buffer != nullptr) {
       int at = 0;
       Put(buffer.get(), at, name);
