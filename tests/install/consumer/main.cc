@@ -16,6 +16,15 @@ int main() {
   };
   SPtr<Counted> p(new Counted);
   if (p->mRefCount != 1) return 1;
+
+  CZvStringBuilder text;
+  text.append(u"items: ").append(3);
+  if (!text.toString().equals(u"items: 3")) return 2;
+  try {
+    throw zvio::IOException(text.toString());
+  } catch (const Throwable& t) {
+    if (!t.toString().equals(u"com.zavo.io.IOException:\nitems: 3\n")) return 3;
+  }
   std::puts("consumer ok");
   return 0;
 }
