@@ -33,7 +33,8 @@ CZvInteger::CZvInteger(int value) : mRefCount(0), mValue(value) {}
 
 CZvInteger::CZvInteger(const CZvString& s) : mRefCount(0), mValue(parseInt(s, 10)) {}
 
-CZvInteger::CZvInteger(const CZvInteger& other) : ZvUnknownItf(), mRefCount(0), mValue(other.mValue) {}
+CZvInteger::CZvInteger(const CZvInteger& other)
+    : ZvUnknownItf(), mRefCount(0), mValue(other.mValue) {}
 
 CZvInteger& CZvInteger::operator=(const CZvInteger& other) {
   mValue = other.mValue;
@@ -90,7 +91,8 @@ CZvString CZvInteger::toBinaryString(int i) {
 }
 
 int CZvInteger::parseInt(const CZvString& s, int radix) {
-  if (!isValidRadix(radix)) throw NumberFormatException(Join(u"Integer::parseInt: Unsupported radix: ", radix));
+  if (!isValidRadix(radix))
+    throw NumberFormatException(Join(u"Integer::parseInt: Unsupported radix: ", radix));
   if (s.isEmpty()) throw NumberFormatException(CZvString(u"Integer::parseInt: Empty string"));
   bool negative = false;
   int position = 0;

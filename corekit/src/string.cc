@@ -1,6 +1,7 @@
 #include <corekit/string.h>
 #include <corekit/throwable.h>
 
+#include <cstdint>
 #include <cstring>
 #include <cwctype>
 #include <new>
@@ -10,9 +11,15 @@ namespace zvlang {
 
 namespace {
 
+// A capacity that fits a body, or OutOfMemoryError: no size may wrap around.
+int Capacity(int64_t units) {
+  if (units < 0 || units > INT32_MAX) OutOfMemoryError::ThrowInstance();
+  return static_cast<int>(units);
+}
+
 // A new body holding units, or OutOfMemoryError.
-SPtr<CZvStringBody> NewBody(int capacity, const char16_t* units, int count) {
-  SPtr<CZvStringBody> body(CZvStringBody::CreateOrThrow(capacity));
+SPtr<CZvStringBody> NewBody(int64_t capacity, const char16_t* units, int count) {
+  SPtr<CZvStringBody> body(CZvStringBody::CreateOrThrow(Capacity(capacity)));
   body->Append(units, count);
   return body;
 }
@@ -69,17 +76,19 @@ CZvString::CZvString() : mBody(CZvStringBody::CreateOrThrow(64)) {}
 CZvString::CZvString(const CZvString& other) : CharSequence(), mBody(other.mBody) {}
 
 CZvString::CZvString(const char16_t* text) {
-  int n = static_cast<int>(std::char_traits<char16_t>::length(text));
-  mBody = NewBody(n + 1, text, n);
+  size_t length = std::char_traits<char16_t>::length(text);
+  if (length >= INT32_MAX) OutOfMemoryError::ThrowInstance();
+  const int n = static_cast<int>(length);
+  mBody = NewBody(int64_t{n} + 1, text, n);
 }
 
-CZvString::CZvString(const char16_t* text, int count) : mBody(NewBody(count + 1, text, count)) {}
+CZvString::CZvString(const char16_t* text, int count)
+    : mBody(NewBody(int64_t{count} + 1, text, count)) {}
 
 CZvString::CZvString(const char16_t* text, int offset, int count)
-    : mBody(NewBody(count + 1, text + offset, count)) {}
+    : mBody(NewBody(int64_t{count} + 1, text + offset, count)) {}
 
-CZvString::CZvString(bool value)
-    : mBody(NewBody(5, value ? u"true" : u"false", value ? 4 : 5)) {}
+CZvString::CZvString(bool value) : mBody(NewBody(5, value ? u"true" : u"false", value ? 4 : 5)) {}
 
 CZvString::CZvString(char16_t c) : mBody(NewBody(1, &c, 1)) {}
 CZvString::CZvString(char value) : mBody(NewNumberBody(value)) {}
@@ -93,7 +102,7 @@ CZvString::CZvString(double value) : mBody(CZvStringBody::CreateOrThrow(20)) {
 }
 
 CZvString::CZvString(const CZvString& a, const CZvString& b)
-    : mBody(CZvStringBody::CreateOrThrow(a.length() + b.length() + 1)) {
+    : mBody(CZvStringBody::CreateOrThrow(Capacity(int64_t{a.length()} + b.length() + 1))) {
   mBody->Append(a.Ptr(), a.length());
   mBody->Append(b.Ptr(), b.length());
 }

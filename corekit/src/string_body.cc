@@ -195,14 +195,15 @@ void CZvStringBody::Insert(int offset, const char16_t* units, int n) {
 }
 
 void CZvStringBody::DeleteRange(int start, int end) {
-  if (start < 0) throw StringIndexOutOfBoundsException(Join(u"DeleteRange: Negative start index: ", start));
+  if (start < 0)
+    throw StringIndexOutOfBoundsException(Join(u"DeleteRange: Negative start index: ", start));
   if (start > mLength) {
-    throw StringIndexOutOfBoundsException(Join(u"DeleteRange: start index (", start,
-                                               u") is greater than length (", mLength, u")"));
+    throw StringIndexOutOfBoundsException(
+        Join(u"DeleteRange: start index (", start, u") is greater than length (", mLength, u")"));
   }
   if (start > end) {
-    throw StringIndexOutOfBoundsException(Join(u"DeleteRange: start index (", start,
-                                               u") is greater than end index (", end, u")"));
+    throw StringIndexOutOfBoundsException(
+        Join(u"DeleteRange: start index (", start, u") is greater than end index (", end, u")"));
   }
   if (end > mLength) end = mLength;
   MoveUnits(mData + start, mData + end, mLength - end);
@@ -210,23 +211,25 @@ void CZvStringBody::DeleteRange(int start, int end) {
 }
 
 void CZvStringBody::DeleteCharAt(int index) {
-  if (index < 0) throw StringIndexOutOfBoundsException(Join(u"DeleteCharAt: Negative start index: ", index));
+  if (index < 0)
+    throw StringIndexOutOfBoundsException(Join(u"DeleteCharAt: Negative start index: ", index));
   if (index >= mLength) {
-    throw StringIndexOutOfBoundsException(Join(u"DeleteRange: Index (", index,
-                                               u") is greater than or equal to length (", mLength, u")"));
+    throw StringIndexOutOfBoundsException(Join(
+        u"DeleteRange: Index (", index, u") is greater than or equal to length (", mLength, u")"));
   }
   DeleteRange(index, index + 1);
 }
 
 void CZvStringBody::Replace(int start, int end, const CZvString& s) {
-  if (start < 0) throw StringIndexOutOfBoundsException(Join(u"Replace: Negative start index: ", start));
+  if (start < 0)
+    throw StringIndexOutOfBoundsException(Join(u"Replace: Negative start index: ", start));
   if (start > mLength) {
-    throw StringIndexOutOfBoundsException(Join(u"Replace: start index (", start,
-                                               u") is greater than length (", mLength, u")"));
+    throw StringIndexOutOfBoundsException(
+        Join(u"Replace: start index (", start, u") is greater than length (", mLength, u")"));
   }
   if (start > end) {
-    throw StringIndexOutOfBoundsException(Join(u"Replace: start index (", start,
-                                               u") is greater than end index (", end, u")"));
+    throw StringIndexOutOfBoundsException(
+        Join(u"Replace: start index (", start, u") is greater than end index (", end, u")"));
   }
   const char16_t* units = s.Ptr();
   const int n = s.length();

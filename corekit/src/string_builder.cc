@@ -92,9 +92,7 @@ CZvStringBuilder& CZvStringBuilder::append(const char16_t* text, int offset, int
   return *this;
 }
 
-CZvStringBuilder& CZvStringBuilder::append(const char16_t* text) {
-  return append(CZvString(text));
-}
+CZvStringBuilder& CZvStringBuilder::append(const char16_t* text) { return append(CZvString(text)); }
 
 CZvStringBuilder& CZvStringBuilder::append(const CZvString& s) {
   UnShare();

@@ -49,7 +49,6 @@ void Put(char16_t* buffer, int& at, const CZvString& text) {
 
 }  // namespace
 
-
 // ---- Throwable
 
 Throwable::Throwable()
@@ -153,70 +152,64 @@ void Throwable::DeallocateString() const {
 
 // ---- Subclasses: each constructor level stamps its own full name.
 
-#define ZV_DEFINE_CAUSE_CTORS(Class, Base, Name)                                        \
-  Class::Class() : Base() { mFullName = &Name; }                                        \
-  Class::Class(const CZvString& message) : Base(message) { mFullName = &Name; }         \
-  Class::Class(const CZvString& message, Throwable* cause) : Base(message, cause) {     \
-    mFullName = &Name;                                                                  \
-  }                                                                                     \
-  Class::Class(Throwable* cause) : Base(cause) { mFullName = &Name; }                   \
-  Class::Class(const Class& other) : Base(other) {}                                     \
+#define ZV_DEFINE_CAUSE_CTORS(Class, Base, Name)                                    \
+  Class::Class() : Base() { mFullName = &Name; }                                    \
+  Class::Class(const CZvString& message) : Base(message) { mFullName = &Name; }     \
+  Class::Class(const CZvString& message, Throwable* cause) : Base(message, cause) { \
+    mFullName = &Name;                                                              \
+  }                                                                                 \
+  Class::Class(Throwable* cause) : Base(cause) { mFullName = &Name; }               \
+  Class::Class(const Class& other) : Base(other) {}                                 \
   const CZvString& Class::GetFullName() const { return Name; }
 
-#define ZV_DEFINE_MESSAGE_CTORS(Class, Base, Name)                                      \
-  Class::Class() : Base() { mFullName = &Name; }                                        \
-  Class::Class(const CZvString& message) : Base(message) { mFullName = &Name; }         \
-  Class::Class(const Class& other) : Base(other) {}                                     \
+#define ZV_DEFINE_MESSAGE_CTORS(Class, Base, Name)                              \
+  Class::Class() : Base() { mFullName = &Name; }                                \
+  Class::Class(const CZvString& message) : Base(message) { mFullName = &Name; } \
+  Class::Class(const Class& other) : Base(other) {}                             \
   const CZvString& Class::GetFullName() const { return Name; }
 
-#define ZV_DEFINE_VALUE_MESSAGE_CTORS(Class, Base, Name)                                \
-  Class::Class() : Base() { mFullName = &Name; }                                        \
-  Class::Class(CZvString message) : Base(message) { mFullName = &Name; }                \
-  Class::Class(const Class& other) : Base(other) {}                                     \
+#define ZV_DEFINE_VALUE_MESSAGE_CTORS(Class, Base, Name)                 \
+  Class::Class() : Base() { mFullName = &Name; }                         \
+  Class::Class(CZvString message) : Base(message) { mFullName = &Name; } \
+  Class::Class(const Class& other) : Base(other) {}                      \
   const CZvString& Class::GetFullName() const { return Name; }
 
 ZV_DEFINE_CAUSE_CTORS(Exception, Throwable, kExceptionName)
 ZV_DEFINE_CAUSE_CTORS(Error, Throwable, kErrorName)
 ZV_DEFINE_CAUSE_CTORS(RuntimeException, Exception, kRuntimeExceptionName)
 ZV_DEFINE_CAUSE_CTORS(InterruptedException, Exception, kInterruptedExceptionName)
-ZV_DEFINE_MESSAGE_CTORS(IllegalArgumentException, RuntimeException,
-                        kIllegalArgumentExceptionName)
-ZV_DEFINE_MESSAGE_CTORS(NumberFormatException, IllegalArgumentException,
-                        kNumberFormatExceptionName)
+ZV_DEFINE_MESSAGE_CTORS(IllegalArgumentException, RuntimeException, kIllegalArgumentExceptionName)
+ZV_DEFINE_MESSAGE_CTORS(NumberFormatException, IllegalArgumentException, kNumberFormatExceptionName)
 ZV_DEFINE_MESSAGE_CTORS(IllegalStateException, RuntimeException, kIllegalStateExceptionName)
-ZV_DEFINE_MESSAGE_CTORS(IndexOutOfBoundsException, RuntimeException,
-                        kIndexOutOfBoundsExceptionName)
+ZV_DEFINE_MESSAGE_CTORS(IndexOutOfBoundsException, RuntimeException, kIndexOutOfBoundsExceptionName)
 ZV_DEFINE_VALUE_MESSAGE_CTORS(NegativeArraySizeException, RuntimeException,
                               kNegativeArraySizeExceptionName)
 ZV_DEFINE_MESSAGE_CTORS(NoSuchElementException, RuntimeException, kNoSuchElementExceptionName)
-ZV_DEFINE_VALUE_MESSAGE_CTORS(NullPointerException, RuntimeException,
-                              kNullPointerExceptionName)
+ZV_DEFINE_VALUE_MESSAGE_CTORS(NullPointerException, RuntimeException, kNullPointerExceptionName)
 ZV_DEFINE_VALUE_MESSAGE_CTORS(SecurityException, RuntimeException, kSecurityExceptionName)
 ZV_DEFINE_MESSAGE_CTORS(VirtualMachineError, Error, kVirtualMachineErrorName)
 
 // ---- Index exceptions
 
-#define ZV_DEFINE_INDEX_EXCEPTION(Class, Name)                                               \
-  Class::Class() : IndexOutOfBoundsException(), mIndex(0), mHasIndex(false) {               \
-    mFullName = &Name;                                                                       \
-  }                                                                                          \
-  Class::Class(const CZvString& message)                                                     \
-      : IndexOutOfBoundsException(message), mIndex(0), mHasIndex(false) {                   \
-    mFullName = &Name;                                                                       \
-  }                                                                                          \
-  Class::Class(int index) : IndexOutOfBoundsException(), mIndex(index), mHasIndex(true) {    \
-    mFullName = &Name;                                                                       \
-  }                                                                                          \
-  Class::Class(const Class& other)                                                           \
-      : IndexOutOfBoundsException(other), mIndex(other.mIndex), mHasIndex(other.mHasIndex) {} \
-  const CZvString& Class::GetFullName() const { return Name; }                               \
-  CZvString Class::toString() const {                                                        \
-    if (!mHasIndex) return Throwable::toString();                                            \
-    try {                                                                                    \
-      return internal::Join(u"CZvString index out of bounds: ", mIndex);                     \
-    } catch (...) {                                                                          \
-      return Throwable::toString();                                                          \
-    }                                                                                        \
+#define ZV_DEFINE_INDEX_EXCEPTION(Class, Name)                                                     \
+  Class::Class() : IndexOutOfBoundsException(), mIndex(0), mHasIndex(false) { mFullName = &Name; } \
+  Class::Class(const CZvString& message)                                                           \
+      : IndexOutOfBoundsException(message), mIndex(0), mHasIndex(false) {                          \
+    mFullName = &Name;                                                                             \
+  }                                                                                                \
+  Class::Class(int index) : IndexOutOfBoundsException(), mIndex(index), mHasIndex(true) {          \
+    mFullName = &Name;                                                                             \
+  }                                                                                                \
+  Class::Class(const Class& other)                                                                 \
+      : IndexOutOfBoundsException(other), mIndex(other.mIndex), mHasIndex(other.mHasIndex) {}      \
+  const CZvString& Class::GetFullName() const { return Name; }                                     \
+  CZvString Class::toString() const {                                                              \
+    if (!mHasIndex) return Throwable::toString();                                                  \
+    try {                                                                                          \
+      return internal::Join(u"CZvString index out of bounds: ", mIndex);                           \
+    } catch (...) {                                                                                \
+      return Throwable::toString();                                                                \
+    }                                                                                              \
   }
 
 ZV_DEFINE_INDEX_EXCEPTION(ArrayIndexOutOfBoundsException, kArrayIndexOutOfBoundsExceptionName)

@@ -94,10 +94,12 @@ TEST(DynamicArrayTest, IndexChecksNameIndexAndLength) {
     void (*check)(const Ints&);
     const char16_t* message;
   } cases[] = {
-      {"getting at size", [](const Ints& a) { a.VerifyIndexForGetting(3); }, u"Index: 3, Length: 3"},
+      {"getting at size", [](const Ints& a) { a.VerifyIndexForGetting(3); },
+       u"Index: 3, Length: 3"},
       {"getting below 0", [](const Ints& a) { a.VerifyIndexForGetting(-1); },
        u"Index: -1, Length: 3"},
-      {"adding past size", [](const Ints& a) { a.VerifyIndexForAdding(4); }, u"Index: 4, Length: 3"},
+      {"adding past size", [](const Ints& a) { a.VerifyIndexForAdding(4); },
+       u"Index: 4, Length: 3"},
       {"adding below 0", [](const Ints& a) { a.VerifyIndexForAdding(-1); },
        u"Index: -1, Length: 3"},
       {"range past end", [](const Ints& a) { a.VerifyRange(0, 4); }, u"toIndex: 4, Length: 3"},
@@ -113,7 +115,8 @@ TEST(DynamicArrayTest, IndexChecksNameIndexAndLength) {
   try {
     ints.VerifyIndexForGetting(3);
   } catch (const zvlang::Throwable& t) {
-    EXPECT_EQ(t.toString(), u"com.zavo.lang.ArrayIndexOutOfBoundsException:\nIndex: 3, Length: 3\n");
+    EXPECT_EQ(t.toString(),
+              u"com.zavo.lang.ArrayIndexOutOfBoundsException:\nIndex: 3, Length: 3\n");
   }
 }
 
@@ -138,7 +141,7 @@ TEST(DynamicArrayTest, AllocationFailuresChangeNothing) {
   }
   {
     auto three = ThreeInts();
-  Ints& ints = *three;
+    Ints& ints = *three;
     const void* block = ints.data();
     {
       FailingAllocation failing(1);
@@ -166,8 +169,8 @@ TEST(DynamicArrayTest, AllocationFailuresChangeNothing) {
                   EXPECT_EQ(ints->get(16), 16);
                 }),
             0);
-  EXPECT_GT(corekit_test::ExpectEachAllocationFailureThrows(
-                [] { return 0; }, [](int) { Ints ints; }, [](int) {}),
+  EXPECT_GT(corekit_test::ExpectEachAllocationFailureThrows([] { return 0; },
+                                                            [](int) { Ints ints; }, [](int) {}),
             0);
 }
 

@@ -55,9 +55,15 @@ TEST(IntegerTest, ParseIntAcceptsSignedDigits) {
     const char16_t* text;
     int radix, value;
   } cases[] = {
-      {u"-2147483648", 10, INT_MIN}, {u"2147483647", 10, INT_MAX}, {u"FF", 16, 255},
-      {u"ff", 16, 255},              {u"-0", 10, 0},               {u"0", 2, 0},
-      {u"-80000000", 16, INT_MIN},   {u"yY", 35, 34 * 35 + 34},    {u"0017", 8, 15},
+      {u"-2147483648", 10, INT_MIN},
+      {u"2147483647", 10, INT_MAX},
+      {u"FF", 16, 255},
+      {u"ff", 16, 255},
+      {u"-0", 10, 0},
+      {u"0", 2, 0},
+      {u"-80000000", 16, INT_MIN},
+      {u"yY", 35, 34 * 35 + 34},
+      {u"0017", 8, 15},
       {u"1010", 2, 10},
   };
   for (const Case& c : cases) {

@@ -57,7 +57,9 @@ TEST(StringBuilderTest, AppendsEveryKindOfValue) {
   b.append(true).append(u'-').append(false).append(text, 1, 2).append(u"|");
   b.append(CZvString(u"s")).append(-42).append(9000000000LL).append(1.5).append(100.0);
   b.append(static_cast<long>(-7));
-  EXPECT_EQ(b.toString(), u"true-falseyz|s-429000000000" u"1.5100-7");
+  EXPECT_EQ(b.toString(),
+            u"true-falseyz|s-429000000000"
+            u"1.5100-7");
 }
 
 TEST(StringBuilderTest, AppendsARangeOfACharSequence) {
@@ -168,9 +170,9 @@ TEST(StringBuilderTest, InsertsARangeOfACharSequence) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(corekit_test::ToUtf8(c.message));
-    EXPECT_EQ(ThrownMessage<StringIndexOutOfBoundsException>(
-                  [&] { b.insert(0, hello, c.start, c.end); }),
-              c.message);
+    EXPECT_EQ(
+        ThrownMessage<StringIndexOutOfBoundsException>([&] { b.insert(0, hello, c.start, c.end); }),
+        c.message);
   }
   EXPECT_EQ(ThrownMessage<StringIndexOutOfBoundsException>([&] { b.insert(99, hello, 0, 1); }),
             u"Index: 99, Length: 9");
@@ -264,11 +266,16 @@ TEST(StringBuilderTest, ReverseKeepsSurrogatePairsInOrder) {
     std::u16string text;
     std::u16string reversed;
   } cases[] = {
-      {u"a\xD83D\xDE00" u"b", u"b\xD83D\xDE00" u"a"},
+      {u"a\xD83D\xDE00"
+       u"b",
+       u"b\xD83D\xDE00"
+       u"a"},
       {u"", u""},
       {u"x", u"x"},
       {u"\xDE00\xD83D", u"\xD83D\xDE00"},  // not a pair: reversed as units
-      {u"a\xD83D", u"\xD83D" u"a"},       // lone high surrogate at the end
+      {u"a\xD83D",
+       u"\xD83D"
+       u"a"},  // lone high surrogate at the end
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(corekit_test::ToUtf8(c.text.data(), static_cast<int>(c.text.size())));

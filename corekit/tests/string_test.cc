@@ -65,18 +65,25 @@ TEST(StringTest, DoublesAreWrittenAsAStreamWritesThem) {
     double value;
     const char16_t* text;
   } cases[] = {
-      {1.5, u"1.5"},         {100.0, u"100"},      {0.1, u"0.1"},
-      {1234567.0, u"1.23457e+06"}, {123456.0, u"123456"}, {0.0001, u"0.0001"},
-      {0.00001, u"1e-05"},   {-2.5, u"-2.5"},      {1e100, u"1e+100"},
-      {0.0, u"0"},           {-0.0, u"-0"},        {-1.23456789e-300, u"-1.23457e-300"},
+      {1.5, u"1.5"},         {100.0, u"100"},
+      {0.1, u"0.1"},         {1234567.0, u"1.23457e+06"},
+      {123456.0, u"123456"}, {0.0001, u"0.0001"},
+      {0.00001, u"1e-05"},   {-2.5, u"-2.5"},
+      {1e100, u"1e+100"},    {0.0, u"0"},
+      {-0.0, u"-0"},         {-1.23456789e-300, u"-1.23457e-300"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
     EXPECT_EQ(CZvString(c.value), c.text);
   }
   // Whatever the value, the text is the default stream's.
-  const double more[] = {3.14159265, 2e-7,   999999.5, 1e6,
-                         0.000123456, 65536.0, std::numeric_limits<double>::max(),
+  const double more[] = {3.14159265,
+                         2e-7,
+                         999999.5,
+                         1e6,
+                         0.000123456,
+                         65536.0,
+                         std::numeric_limits<double>::max(),
                          std::numeric_limits<double>::denorm_min(),
                          std::numeric_limits<double>::infinity(),
                          -std::numeric_limits<double>::infinity(),
@@ -133,8 +140,8 @@ TEST(StringTest, StartsWithAndEndsWith) {
     bool startsAt;
     bool endsWith;
   } cases[] = {
-      {u"ban", 0, true, false}, {u"nan", 2, true, false}, {u"ana", 3, true, true},
-      {u"", 6, true, true},     {u"", 7, false, true},    {u"a", -1, false, true},
+      {u"ban", 0, true, false},      {u"nan", 2, true, false}, {u"ana", 3, true, true},
+      {u"", 6, true, true},          {u"", 7, false, true},    {u"a", -1, false, true},
       {u"bananas", 0, false, false},
   };
   for (const Case& c : cases) {
@@ -209,9 +216,8 @@ TEST(StringTest, SubstringTakesARangeOrThrowsTheOffendingNumber) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(ThrownText<StringIndexOutOfBoundsException>([&] {
-                c.end < 0 ? s.substring(c.start) : s.substring(c.start, c.end);
-              }),
+    EXPECT_EQ(ThrownText<StringIndexOutOfBoundsException>(
+                  [&] { c.end < 0 ? s.substring(c.start) : s.substring(c.start, c.end); }),
               c.text);
   }
 }
@@ -231,7 +237,7 @@ TEST(StringTest, TrimClonesOnlyWhenThereIsSpace) {
     const char16_t* text;
     const char16_t* trimmed;
   } cases[] = {
-      {u"  x ", u"x"}, {u"   ", u""}, {u"", u""}, {u"x", u"x"},
+      {u"  x ", u"x"},        {u"   ", u""}, {u"", u""},    {u"x", u"x"},
       {u"\tab c\n", u"ab c"}, {u" x", u"x"}, {u"x ", u"x"},
   };
   for (const Case& c : cases) {

@@ -11,11 +11,11 @@ namespace {
 
 using corekit_test::AllocationCounter;
 using corekit_test::FailingAllocation;
+using zvio::IOException;
 using zvlang::CZvString;
 using zvlang::Exception;
 using zvlang::RuntimeException;
 using zvlang::Throwable;
-using zvio::IOException;
 
 // The name of every class, seen through the class itself, through Throwable and when caught.
 template <class T>
@@ -243,7 +243,8 @@ TEST(ThrowableTest, FailedAllocationsAreSwallowed) {
     if (!fired) break;
     ++failures;
     EXPECT_EQ(text, u"com.zavo.lang.Exception");
-    EXPECT_EQ(e.toString(), u"com.zavo.lang.Exception:\nmessage\ncom.zavo.lang.RuntimeException:\ncause\n");
+    EXPECT_EQ(e.toString(),
+              u"com.zavo.lang.Exception:\nmessage\ncom.zavo.lang.RuntimeException:\ncause\n");
   }
   EXPECT_GT(failures, 1);
   // The index text falls back to the plain form.

@@ -58,25 +58,25 @@ class COREKIT_EXPORT Throwable {
 };
 
 // Constructors of the classes that take a message and a cause.
-#define ZV_THROWABLE_CAUSE_CTORS(Class)            \
-  Class();                                         \
-  explicit Class(const ::zvlang::CZvString& message);        \
+#define ZV_THROWABLE_CAUSE_CTORS(Class)                                  \
+  Class();                                                               \
+  explicit Class(const ::zvlang::CZvString& message);                    \
   Class(const ::zvlang::CZvString& message, ::zvlang::Throwable* cause); \
-  explicit Class(::zvlang::Throwable* cause);                \
-  Class(const Class& other);                       \
-  /* This class's own name, whatever the object. */ \
+  explicit Class(::zvlang::Throwable* cause);                            \
+  Class(const Class& other);                                             \
+  /* This class's own name, whatever the object. */                      \
   const ::zvlang::CZvString& GetFullName() const;
 
-#define ZV_THROWABLE_MESSAGE_CTORS(Class)           \
-  Class();                                          \
-  explicit Class(const ::zvlang::CZvString& message);         \
-  Class(const Class& other);                        \
+#define ZV_THROWABLE_MESSAGE_CTORS(Class)             \
+  Class();                                            \
+  explicit Class(const ::zvlang::CZvString& message); \
+  Class(const Class& other);                          \
   const ::zvlang::CZvString& GetFullName() const;
 
-#define ZV_THROWABLE_VALUE_MESSAGE_CTORS(Class)     \
-  Class();                                          \
-  explicit Class(::zvlang::CZvString message);                \
-  Class(const Class& other);                        \
+#define ZV_THROWABLE_VALUE_MESSAGE_CTORS(Class) \
+  Class();                                      \
+  explicit Class(::zvlang::CZvString message);  \
+  Class(const Class& other);                    \
   const ::zvlang::CZvString& GetFullName() const;
 
 class COREKIT_EXPORT Exception : public Throwable {
