@@ -98,6 +98,29 @@ TEST(StringBuilderTest, ToStringSharesUntilTheNextChange) {
   EXPECT_EQ(CZvStringBuilder(first).capacity(), 16);  // the clone kept the capacity
 }
 
+TEST(StringBuilderTest, ToStringNeverCopies) {
+  CZvStringBuilder b;
+  b.append(u"text");
+  corekit_test::AllocationCounter counter;
+  CZvString first = b.toString();
+  CZvString second = b.toString();
+  EXPECT_EQ(counter.Allocations(), 0);
+  EXPECT_EQ(first.Ptr(), second.Ptr());
+}
+
+TEST(StringBuilderTest, WorksThroughItsInterfaces) {
+  CZvStringBuilder b;
+  zvlang::Appendable& out = b;
+  out.append(u'<').append(CZvString(u"abc")).append(CZvString(u"xyz"), 1, 2);
+  EXPECT_EQ(b.toString(), u"<abcy");
+  const zvlang::CharSequence& in = b;
+  EXPECT_EQ(in.length(), 5);
+  EXPECT_EQ(in.charAt(1), u'a');
+  zvlang::CharSequence* part = in.subSequence(1, 3);
+  EXPECT_EQ(part->length(), 2);
+  part->Release();
+}
+
 TEST(StringBuilderTest, ABuilderFromAStringLeavesTheStringAlone) {
   CZvString s(u"base");
   CZvStringBuilder b(s);

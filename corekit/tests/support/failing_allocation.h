@@ -9,6 +9,8 @@
 #include <corekit/throwable.h>
 #include <gtest/gtest.h>
 
+#include "text.h"  // every test that compares strings must see their printer
+
 namespace corekit_test {
 
 // While it lives, the nth non-throwing allocation (1 = the next) returns null.
