@@ -123,7 +123,7 @@ void CZvStringBody::Append(const char16_t* units, int n) {
     return;
   }
   EnsureFree(n);
-  CopyUnits(mData + mLength, units, n);
+  MoveUnits(mData + mLength, units, n);  // units may lie in this array
   mLength += n;
 }
 
