@@ -26,7 +26,8 @@
 //     HashMembers), then these, in this order; the table takes one allocation;
 //   - VisitHesMembers(f): calls f(const CZavoHesName&, Member&) for every declared member,
 //     bases first, with the member's own class; a non-zero result stops the walk and is
-//     returned (tests fill and compare whole messages with it).
+//     returned (tests fill and compare whole messages with it); members of a base written by
+//     hand are not visited.
 // The macro ends in the public section, so the class can go on with its own operations.
 #pragma once
 
