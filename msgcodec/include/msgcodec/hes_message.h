@@ -1,0 +1,100 @@
+// ZAVO_HES_CLASS: a message class written once, as its table.
+//
+//   namespace zavo::cl {
+//   class MSGCODEC_EXPORT Request : public CZavoHesClass {
+//     ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Request",
+//                    (CZavoHesInt32, reqID),
+//                    (Header, header))
+//   };
+//   class MSGCODEC_EXPORT ReqBehavior : public Request {
+//     ZAVO_HES_CLASS(Request, "zavo.cl", "ReqBehavior",
+//                    (CZavoHesArray<MeasureReq>, measureList),
+//                    (CZavoHesArray<EventReq>, eventList))
+//   };
+//   }  // namespace zavo::cl
+//
+// The arguments are the direct base (CZavoHesClass or another message class), the wire
+// namespace and class name, then one (member class, wire name) pair per member in wire order.
+// From them follow:
+//   - public data members named by their wire names, declared in wire order (req.reqID);
+//     each starts with its class's default: numbers 0, strings and binaries null, nested
+//     classes not null with their own defaults, lists empty;
+//   - the static names mNamespace and mClassName (also what CZavoHesArray<T> needs of T),
+//     one constant kHes_<name> per member, kHesMemberCount (declared members, bases
+//     included), and the Namespace/ClassName overrides;
+//   - HashMembers: the base's members first (a base written by hand keeps its own
+//     HashMembers), then these, in this order; the table takes one allocation;
+//   - VisitHesMembers(f): calls f(const CZavoHesName&, Member&) for every declared member,
+//     bases first, with the member's own class; a non-zero result stops the walk and is
+//     returned (tests fill and compare whole messages with it); members of a base written by
+//     hand are not visited.
+// The macro ends in the public section, so the class can go on with its own operations.
+#pragma once
+
+#include <msgcodec/hes_class.h>
+#include <msgcodec/hes_object.h>
+
+#include <type_traits>
+
+// Calls macro(x) for each argument x (up to 342), with C++20 __VA_OPT__.
+#define ZAVO_HES_PARENS ()
+#define ZAVO_HES_EXPAND(...) \
+  ZAVO_HES_EXPAND3(ZAVO_HES_EXPAND3(ZAVO_HES_EXPAND3(ZAVO_HES_EXPAND3(__VA_ARGS__))))
+#define ZAVO_HES_EXPAND3(...) \
+  ZAVO_HES_EXPAND2(ZAVO_HES_EXPAND2(ZAVO_HES_EXPAND2(ZAVO_HES_EXPAND2(__VA_ARGS__))))
+#define ZAVO_HES_EXPAND2(...) \
+  ZAVO_HES_EXPAND1(ZAVO_HES_EXPAND1(ZAVO_HES_EXPAND1(ZAVO_HES_EXPAND1(__VA_ARGS__))))
+#define ZAVO_HES_EXPAND1(...) __VA_ARGS__
+#define ZAVO_HES_FOR_EACH(macro, ...) \
+  __VA_OPT__(ZAVO_HES_EXPAND(ZAVO_HES_FOR_EACH_STEP(macro, __VA_ARGS__)))
+#define ZAVO_HES_FOR_EACH_STEP(macro, first, ...) \
+  macro(first) __VA_OPT__(ZAVO_HES_FOR_EACH_AGAIN ZAVO_HES_PARENS(macro, __VA_ARGS__))
+#define ZAVO_HES_FOR_EACH_AGAIN() ZAVO_HES_FOR_EACH_STEP
+
+// One (member class, wire name) pair.
+#define ZAVO_HES_DECLARE_MEMBER(pair) ZAVO_HES_DECLARE_MEMBER_I pair
+#define ZAVO_HES_DECLARE_MEMBER_I(type, name) \
+  type name;                                  \
+  static constexpr CZavoHesName kHes_##name{#name, sizeof(#name) - 1};
+#define ZAVO_HES_COUNT_MEMBER(pair) +1
+#define ZAVO_HES_VISIT_MEMBER(pair) ZAVO_HES_VISIT_MEMBER_I pair
+#define ZAVO_HES_VISIT_MEMBER_I(type, name) \
+  if (int rc = visit(kHes_##name, name); rc != HES_OK) return rc;
+
+#define ZAVO_HES_CLASS(Base, wireNamespace, wireClassName, ...)                          \
+ public:                                                                                 \
+  ZAVO_HES_FOR_EACH(ZAVO_HES_DECLARE_MEMBER, __VA_ARGS__)                                \
+  static constexpr CZavoHesName mNamespace{wireNamespace, sizeof(wireNamespace) - 1};    \
+  static constexpr CZavoHesName mClassName{wireClassName, sizeof(wireClassName) - 1};    \
+  const CZavoHesName& Namespace() const override { return mNamespace; }                  \
+  const CZavoHesName& ClassName() const override { return mClassName; }                  \
+  static constexpr uint32_t kHesMemberCount =                                            \
+      Base::kHesMemberCount ZAVO_HES_FOR_EACH(ZAVO_HES_COUNT_MEMBER, __VA_ARGS__);       \
+  template <class ZavoHesVisitor>                                                        \
+  int VisitHesMembers(ZavoHesVisitor&& visit) {                                          \
+    if (int rc = Base::VisitHesMembers(visit); rc != HES_OK) return rc;                  \
+    return VisitOwnHesMembers(visit);                                                    \
+  }                                                                                      \
+                                                                                         \
+ protected:                                                                              \
+  int HashMembers() override {                                                           \
+    static_assert(std::is_base_of_v<CZavoHesClass, Base>,                                \
+                  "a message class derives from a "                                      \
+                  "message class");                                                      \
+    if (int rc = ReserveMembers(kHesMemberCount); rc != HES_OK) return rc;               \
+    if constexpr (!std::is_same_v<Base, CZavoHesClass>) {                                \
+      if (int rc = Base::HashMembers(); rc != HES_OK) return rc;                         \
+    }                                                                                    \
+    return VisitOwnHesMembers([this](const CZavoHesName& name, CZavoHesObject& member) { \
+      return InsertMember(name, member);                                                 \
+    });                                                                                  \
+  }                                                                                      \
+                                                                                         \
+ private:                                                                                \
+  template <class ZavoHesVisitor>                                                        \
+  int VisitOwnHesMembers([[maybe_unused]] ZavoHesVisitor&& visit) {                      \
+    ZAVO_HES_FOR_EACH(ZAVO_HES_VISIT_MEMBER, __VA_ARGS__)                                \
+    return HES_OK;                                                                       \
+  }                                                                                      \
+                                                                                         \
+ public:

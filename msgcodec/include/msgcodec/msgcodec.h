@@ -1,0 +1,19 @@
+// MsgCodec: the Hessian 1.0 codec of the client's messages.
+//
+// Write a message as a call with MsgCodecBuildRequest and read a reply with
+// MsgCodecReadResponse (msgcodec_call.h). Message classes derive from CZavoHesClass and are
+// declared with ZAVO_HES_CLASS (hes_message.h); their members are the value classes of
+// hes_scalar.h, hes_string.h and hes_array.h. docs/msgcodec.md describes the wire forms.
+#pragma once
+
+#include <msgcodec/hes_array.h>
+#include <msgcodec/hes_class.h>
+#include <msgcodec/hes_message.h>
+#include <msgcodec/hes_object.h>
+#include <msgcodec/hes_result.h>
+#include <msgcodec/hes_scalar.h>
+#include <msgcodec/hes_string.h>
+#include <msgcodec/msgcodec_call.h>
+#include <msgcodec/msgcodec_export.h>
+#include <msgcodec/zavo_input.h>
+#include <msgcodec/zavo_output.h>

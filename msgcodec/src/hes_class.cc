@@ -1,0 +1,306 @@
+// Object := "M" "t" length16 type-name ("S" length16 member-name value)* "z" | "N"
+// type-name := namespace "." class-name, or class-name alone when the namespace is empty.
+// Members are written in table order and read in any order; unknown members are skipped.
+#include <msgcodec/hes_class.h>
+
+#include <new>
+#include <string_view>
+#include <type_traits>
+
+#include "error_text.h"
+
+using msgcodec_internal::AddError;
+using msgcodec_internal::kLastChars;
+
+namespace {
+
+std::string_view View(const CZavoHesName& name) { return {name.Text(), name.Length()}; }
+
+uint32_t ReadBig16(const char* bytes) {
+  return (uint32_t{static_cast<unsigned char>(bytes[0])} << 8) |
+         static_cast<unsigned char>(bytes[1]);
+}
+
+}  // namespace
+
+CZavoHesClass::~CZavoHesClass() { ClearMemberHash(); }
+
+int CZavoHesClass::SetNull(bool null) {
+  mIsNull = null;
+  return HES_OK;
+}
+
+int CZavoHesClass::HashMembers() { return HES_E_NOT_SUPPORTED; }
+
+struct CZavoHesClass::MemberBlock {
+  MemberBlock* next;
+  uint32_t capacity;
+  uint32_t used;
+  CZavoMemberData* Entry(uint32_t i) { return reinterpret_cast<CZavoMemberData*>(this + 1) + i; }
+};
+
+namespace {
+// Room per block when nobody said how many members are coming.
+constexpr uint32_t kDefaultBlockEntries = 8;
+}  // namespace
+
+int CZavoHesClass::ReserveMembers(uint32_t count) {
+  if (mMemberBlocks != nullptr || count == 0) return HES_OK;
+  void* raw = ::operator new(sizeof(MemberBlock) + sizeof(CZavoMemberData) * count, std::nothrow);
+  if (raw == nullptr) return HES_E_NO_MEMORY;
+  mMemberBlocks = new (raw) MemberBlock{nullptr, count, 0};
+  return HES_OK;
+}
+
+int CZavoHesClass::InsertMember(const CZavoHesName& name, CZavoHesObject& member) {
+  MemberBlock* block = mMemberBlocks;
+  if (block == nullptr || block->used == block->capacity) {
+    void* raw = ::operator new(sizeof(MemberBlock) + sizeof(CZavoMemberData) * kDefaultBlockEntries,
+                               std::nothrow);
+    if (raw == nullptr) return HES_E_NO_MEMORY;
+    block = new (raw) MemberBlock{mMemberBlocks, kDefaultBlockEntries, 0};
+    mMemberBlocks = block;
+  }
+  CZavoMemberData* entry = new (block->Entry(block->used++)) CZavoMemberData(&name, &member);
+  if (mLastMember == nullptr) {
+    mFirstMember = entry;
+  } else {
+    mLastMember->mNext = entry;
+  }
+  mLastMember = entry;
+  return HES_OK;
+}
+
+int CZavoHesClass::CreateMemberHash() const {
+  if (mFirstMember != nullptr) return HES_OK;
+  // Building the table changes only the table; the members stay untouched.
+  const int rc = const_cast<CZavoHesClass*>(this)->HashMembers();
+  // A table left half built would be taken for a whole one next time.
+  if (rc != HES_OK) ClearMemberHash();
+  return rc;
+}
+
+void CZavoHesClass::ClearMemberHash() const {
+  // The entries are trivially destructible: freeing their blocks frees them.
+  static_assert(std::is_trivially_destructible_v<CZavoMemberData>);
+  while (mMemberBlocks != nullptr) {
+    MemberBlock* next = mMemberBlocks->next;
+    ::operator delete(mMemberBlocks);
+    mMemberBlocks = next;
+  }
+  mFirstMember = mLastMember = nullptr;
+}
+
+CZavoMemberData* CZavoHesClass::FindMember(const char* name, uint32_t length) const {
+  for (CZavoMemberData* entry = mFirstMember; entry != nullptr; entry = entry->mNext) {
+    if (entry->mName->Equals(name, length)) return entry;
+  }
+  return nullptr;
+}
+
+void CZavoHesClass::NullifyAllMembers() {
+  for (CZavoMemberData* entry = mFirstMember; entry != nullptr; entry = entry->mNext) {
+    entry->mMember->SetNull(true);  // scalars refuse and keep their value
+  }
+}
+
+bool CZavoHesClass::MatchTypeName(const CZavoHesName& ns, const CZavoHesName& className,
+                                  const char* received, uint32_t length) {
+  const std::string_view r(received, length);
+  if (ns.IsEmpty()) return r == View(className);
+  return r.size() == uint64_t{ns.Length()} + 1 + className.Length() &&
+         r.substr(r.size() - className.Length()) == View(className) && r[ns.Length()] == '.' &&
+         r.substr(0, ns.Length()) == View(ns);
+}
+
+// ---- writing ----
+
+int CZavoHesClass::Serialize(CZavoOutput& output) const {
+  if (mIsNull) return output.Append('N');
+  int rc = CreateMemberHash();
+  if (rc != HES_OK) return rc;
+  if ((rc = StartSerialize(output)) != HES_OK) return rc;
+  if ((rc = SerializeMembers(output)) != HES_OK) return rc;
+  return EndSerialize(output);
+}
+
+int CZavoHesClass::StartSerialize(CZavoOutput& output) const {
+  const CZavoHesName& ns = Namespace();
+  const CZavoHesName& name = ClassName();
+  const uint64_t length = (ns.IsEmpty() ? 0 : uint64_t{ns.Length()} + 1) + name.Length();
+  if (length > 0xFFFF) return HES_E_BAD_ARGUMENT;
+  int rc;
+  if ((rc = output.Append("Mt", 2)) != HES_OK) return rc;
+  if ((rc = output.WriteUInt16(static_cast<uint32_t>(length))) != HES_OK) return rc;
+  if (!ns.IsEmpty()) {
+    if ((rc = output.Append(ns.Text(), ns.Length())) != HES_OK) return rc;
+    if ((rc = output.Append('.')) != HES_OK) return rc;
+  }
+  return output.Append(name.Text(), name.Length());
+}
+
+int CZavoHesClass::EndSerialize(CZavoOutput& output) const { return output.Append('z'); }
+
+int CZavoHesClass::SerializeMembers(CZavoOutput& output) const {
+  if (mFirstMember == nullptr) return HES_E_STATE;
+  for (const CZavoMemberData* entry = mFirstMember; entry != nullptr; entry = entry->mNext) {
+    const int rc =
+        SerializeOneMember(entry->mName->Text(), entry->mName->Length(), *entry->mMember, output);
+    if (rc != HES_OK) return rc;
+  }
+  return HES_OK;
+}
+
+int CZavoHesClass::SerializeOneMember(const char* name, uint32_t nameLength,
+                                      const CZavoHesObject& member, CZavoOutput& output) const {
+  if (nameLength > 0xFFFF) return HES_E_BAD_ARGUMENT;
+  int rc;
+  if ((rc = output.Append('S')) != HES_OK) return rc;
+  if ((rc = output.WriteUInt16(nameLength)) != HES_OK) return rc;
+  if ((rc = output.Append(name, nameLength)) != HES_OK) return rc;
+  return member.Serialize(output);
+}
+
+// ---- reading ----
+
+void CZavoHesClass::AppendClassNameToError(CZavoInputParse& parse) {
+  const CZavoHesName& ns = Namespace();
+  if (ns.IsEmpty()) {
+    AddError(parse, 0, {"class \"", View(ClassName()), "\""});
+  } else {
+    AddError(parse, 0, {"class \"", View(ns), ".", View(ClassName()), "\""});
+  }
+}
+
+int CZavoHesClass::Deserialize(CZavoInputParse& parse) {
+  int rc = CreateMemberHash();
+  if (rc != HES_OK) return rc;
+  if ((rc = StartDeserialize(parse)) != HES_OK) return rc;
+  if (mIsNull) return HES_OK;
+  return DeserializeMembers(parse);
+}
+
+int CZavoHesClass::StartDeserialize(CZavoInputParse& parse) {
+  CZavoInput& input = parse.Input();
+  char marker = 0;
+  if (input.ReadByte(marker) != HES_OK) {
+    parse.AddToError("Failed to get content indicator ('M' or 'N')", ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  if (marker == 'N') return SetNull(true);
+  if (marker != 'M') {
+    parse.AddToError("Expected 'M' or 'N' but got something else", ZAVO_ADD_LAST_CHARS);
+    return HES_E_FORMAT;
+  }
+  SetNull(false);
+  if (input.ReadByte(marker) != HES_OK) {
+    parse.AddToError("Failed to get class type indicator ('t')", ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  if (marker != 't') {
+    parse.AddToError("Expected 't' and then length but got something else", ZAVO_ADD_LAST_CHARS);
+    return HES_E_FORMAT;
+  }
+  const char* bytes;
+  int rc = input.Extract(bytes, 2);
+  if (rc != HES_OK) {
+    parse.AddToError("Failed to get class name length (after 't')", ZAVO_ADD_LAST_CHARS);
+    return rc;
+  }
+  const uint32_t length = ReadBig16(bytes);
+  if ((rc = input.Extract(bytes, length)) != HES_OK) {
+    parse.AddToError("Failed to get read class name", ZAVO_ADD_LAST_CHARS);
+    return rc;
+  }
+  if (mVerifyClassName) return VerifyExpectedClassName(parse, bytes, length);
+  return HES_OK;
+}
+
+int CZavoHesClass::VerifyExpectedClassName(CZavoInputParse& parse, const char* name,
+                                           uint32_t length) {
+  const CZavoHesName& ns = Namespace();
+  if (MatchTypeName(ns, ClassName(), name, length)) return HES_OK;
+  const std::string_view received(name, length);
+  if (ns.IsEmpty()) {
+    AddError(parse, kLastChars,
+             {"Expected class \"", View(ClassName()), "\" but got \"", received, "\""});
+  } else {
+    AddError(
+        parse, kLastChars,
+        {"Expected class \"", View(ns), ".", View(ClassName()), "\" but got \"", received, "\""});
+  }
+  return HES_E_FORMAT;
+}
+
+int CZavoHesClass::EndDeserialize(CZavoInputParse& parse) {
+  char marker = 0;
+  if (parse.Input().ReadByte(marker) != HES_OK) {
+    // The last chars come right after the fixed text, before the class context.
+    parse.AddToError("Failed to read terminating 'z' for ", ZAVO_ADD_LAST_CHARS);
+    AppendClassNameToError(parse);
+    return HES_E_NO_DATA;
+  }
+  if (marker != 'z') {
+    parse.AddToError("Expected terminating 'z' for ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToErrorByLength(" but got something else", 23, kLastChars);
+    return HES_E_FORMAT;
+  }
+  return HES_OK;
+}
+
+int CZavoHesClass::DeserializeOneMember(const char* name, uint32_t nameLength,
+                                        CZavoHesObject& member, CZavoInputParse& parse) {
+  const int rc = member.Deserialize(parse);
+  if (rc == HES_OK) return rc;
+  const char* intro = parse.GetErrorLength() > 0 ? ". This happens in" : "Error deserializing";
+  parse.AddToError(intro, ZAVO_NO_LAST_CHARS);
+  AddError(parse, 0, {" member \"", std::string_view(name, nameLength), "\" of "});
+  AppendClassNameToError(parse);
+  return rc;
+}
+
+int CZavoHesClass::DeserializeMembers(CZavoInputParse& parse) {
+  NullifyAllMembers();
+  CZavoInput& input = parse.Input();
+  for (;;) {
+    char marker = 0;
+    if (input.ReadByte(marker) != HES_OK) {
+      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+      AppendClassNameToError(parse);
+      parse.AddToError(", expected either 'S' or 'z' but could not get data", ZAVO_ADD_LAST_CHARS);
+      return HES_E_NO_DATA;
+    }
+    if (marker == 'z') return HES_OK;
+    if (marker != 'S') {
+      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+      AppendClassNameToError(parse);
+      parse.AddToError(", expected either 'S' or 'z' but got something else", ZAVO_ADD_LAST_CHARS);
+      return HES_E_FORMAT;
+    }
+    const char* bytes;
+    if (input.Extract(bytes, 2) != HES_OK) {
+      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+      AppendClassNameToError(parse);
+      parse.AddToError(", expected member name length (after 'S') but got no data",
+                       ZAVO_ADD_LAST_CHARS);
+      return HES_E_NO_DATA;
+    }
+    const uint32_t length = ReadBig16(bytes);
+    const char* name;
+    if (input.Extract(name, length) != HES_OK) {
+      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+      AppendClassNameToError(parse);
+      parse.AddToError(", Got member data length, but could not get the name", ZAVO_ADD_LAST_CHARS);
+      return HES_E_NO_DATA;
+    }
+    CZavoMemberData* entry = FindMember(name, length);
+    const int rc = entry != nullptr ? DeserializeOneMember(name, length, *entry->mMember, parse)
+                                    : parse.SkipValue();
+    if (rc != HES_OK) return rc;
+  }
+}
+
+// ---- skip object ----
+
+int CZavoHesSkipObject::Deserialize(CZavoInputParse& parse) { return parse.SkipValue(); }

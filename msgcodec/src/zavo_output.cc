@@ -1,0 +1,101 @@
+#include <msgcodec/zavo_output.h>
+
+#include <cstring>
+#include <new>
+
+CZavoOutput::CZavoOutput(uint32_t growBy) : mGrowBy(growBy == 0 ? 1 : growBy) {}
+
+CZavoOutput::~CZavoOutput() {
+  if (mData != nullptr && mDeleteData) delete[] mData;
+}
+
+int CZavoOutput::Grow(const char* bytes, uint32_t length) {
+  // The free space grows by whole growth steps until the bytes fit.
+  const uint32_t free = mCapacity - mSize;
+  const uint64_t missing = uint64_t{length} - free;
+  const uint64_t steps = (missing + mGrowBy - 1) / mGrowBy;
+  const uint64_t capacity = uint64_t{mSize} + free + steps * mGrowBy;
+  if (capacity > UINT32_MAX) return HES_E_NO_MEMORY;
+  const int rc = Reserve(static_cast<uint32_t>(capacity));
+  if (rc != HES_OK) return rc;
+  std::memcpy(mData + mSize, bytes, length);
+  mSize += length;
+  return HES_OK;
+}
+
+int CZavoOutput::Reserve(uint32_t capacity) {
+  if (capacity <= mCapacity) return HES_OK;
+  char* data = new (std::nothrow) char[capacity];
+  if (data == nullptr) return HES_E_NO_MEMORY;
+  if (mSize > 0) std::memcpy(data, mData, mSize);
+  if (mData != nullptr && mDeleteData) delete[] mData;
+  mData = data;
+  mCapacity = capacity;
+  return HES_OK;
+}
+
+int CZavoOutput::SetDataSize(uint32_t size) {
+  if (size > mSize) return HES_E_BAD_ARGUMENT;
+  mSize = size;
+  return HES_OK;
+}
+
+int CZavoOutput::WriteUInt16(uint32_t value) {
+  if (value > 0xFFFF) return HES_E_BAD_ARGUMENT;
+  const char bytes[2] = {static_cast<char>(value >> 8), static_cast<char>(value)};
+  return Append(bytes, 2);
+}
+
+int CZavoOutput::WriteUInt32(uint32_t value) {
+  const char bytes[4] = {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+                         static_cast<char>(value >> 8), static_cast<char>(value)};
+  return Append(bytes, 4);
+}
+
+int CZavoOutput::WriteUInt64(uint64_t value) {
+  char bytes[8];
+  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>(value >> (56 - 8 * i));
+  return Append(bytes, 8);
+}
+
+int CZavoOutput::WriteMarked32(char marker, uint32_t value) {
+  const char bytes[5] = {marker, static_cast<char>(value >> 24), static_cast<char>(value >> 16),
+                         static_cast<char>(value >> 8), static_cast<char>(value)};
+  return Append(bytes, 5);
+}
+
+int CZavoOutput::WriteMarked64(char marker, uint64_t value) {
+  char bytes[9];
+  bytes[0] = marker;
+  for (int i = 0; i < 8; ++i) bytes[1 + i] = static_cast<char>(value >> (56 - 8 * i));
+  return Append(bytes, 9);
+}
+
+int CZavoOutput::WriteUtf8(const char16_t* units, uint32_t count) {
+  // Encoded through a small block so that each append carries many bytes; a unit is never
+  // split across blocks.
+  char block[768];
+  uint32_t used = 0;
+  for (uint32_t i = 0; i < count; ++i) {
+    if (used > sizeof(block) - 3) {
+      int rc = Append(block, used);
+      if (rc != HES_OK) return rc;
+      used = 0;
+    }
+    const uint32_t unit = units[i];
+    if (unit <= 0x7F) {
+      block[used++] = static_cast<char>(unit);
+    } else if (unit <= 0x7FF) {
+      block[used++] = static_cast<char>(0xC0 | (unit >> 6));
+      block[used++] = static_cast<char>(0x80 | (unit & 0x3F));
+    } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+      int rc = Append(block, used);
+      return rc != HES_OK ? rc : HES_E_NOT_SUPPORTED;
+    } else {
+      block[used++] = static_cast<char>(0xE0 | (unit >> 12));
+      block[used++] = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+      block[used++] = static_cast<char>(0x80 | (unit & 0x3F));
+    }
+  }
+  return Append(block, used);
+}
