@@ -25,7 +25,8 @@ std::optional<int32_t> ParseLevel(const std::string& text) {
   if (text == "info" || text == "information") return LTDL_INFO;
   if (text.empty()) return std::nullopt;
   char* end = nullptr;
-  const long long v = std::strtoll(text.c_str(), &end, 0);
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const long long v = std::strtoll(text.c_str(), &end, hex ? 16 : 10);  // "010" is ten
   if (end == text.c_str() || *end != '\0' || v < INT32_MIN || v > UINT32_MAX) return std::nullopt;
   return static_cast<int32_t>(static_cast<uint32_t>(v));
 }

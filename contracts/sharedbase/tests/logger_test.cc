@@ -130,6 +130,9 @@ TEST_F(LoggerTest, EnabledAndLevelComeFromSettingsAndEnvironment) {
   mBox.Set("ZAVO_LOG_LEVEL", "off");
   mLogger.Reload();
   EXPECT_FALSE(mLogger.IsEnabled());
+  mBox.Set("ZAVO_LOG_LEVEL", "010");
+  mLogger.Reload();
+  EXPECT_EQ(mLogger.GetLogLevel(), 10);
   mBox.Set("ZAVO_LOG_LEVEL", "nonsense");  // ignored: the settings' level stays
   mLogger.Reload();
   EXPECT_EQ(mLogger.GetLogLevel(), 0x10002);
