@@ -1,5 +1,9 @@
 // Uses each installed library through its umbrella header, as an outside program would.
 #include <corekit/corekit.h>
+#include <oslayer/oslayer.h>
+#include <sharedbase/sharedbase.h>
+#include <statestore/statestore.h>
+#include <toolbox/toolbox.h>
 
 #include <cstdio>
 
@@ -16,6 +20,13 @@ int main() {
   };
   SPtr<Counted> p(new Counted);
   if (p->mRefCount != 1) return 1;
+
+  CZavoString framed;
+  if (framed.Format(u"%03d%05d%s", 7, 3, u"abc") != CZavoString(u"00700003abc")) return 2;
+  if (CMacAddr({0, 0x11, 0x22, 0x33, 0x44, 0xC5}).ToString() != CZavoString(u"00-11-22-33-44-C5"))
+    return 3;
+  if (SAPInfo(5, CMacAddr(), true).GetCNRID() != 5) return 4;
+  if (NGlobalToolbox::PackVersion(1, 2, 3, 4) != 0x0001000200030004LL) return 5;
   std::puts("consumer ok");
   return 0;
 }
