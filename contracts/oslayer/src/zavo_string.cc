@@ -44,6 +44,8 @@ CZavoString& CZavoString::operator+=(char16_t unit) {
 
 bool CZavoString::operator==(const CZavoString& other) const { return mText == other.mText; }
 bool CZavoString::operator!=(const CZavoString& other) const { return mText != other.mText; }
+bool CZavoString::operator==(const char16_t* text) const { return mText == (text ? text : u""); }
+bool CZavoString::operator!=(const char16_t* text) const { return !(*this == text); }
 bool CZavoString::operator<(const CZavoString& other) const { return mText < other.mText; }
 
 const char16_t* CZavoString::c_str() const { return mText.c_str(); }

@@ -24,6 +24,9 @@ TEST(ZavoStringTest, ConstructsFromWideNarrowAndCopies) {
   EXPECT_FALSE(a != b);
   EXPECT_EQ(b.Length(), 3);
   EXPECT_EQ(S(CZavoString(u"ab") + CZavoString(u"cd")), u"abcd");
+  EXPECT_TRUE(a == u"xyz");
+  EXPECT_TRUE(u"xyz" == a);
+  EXPECT_TRUE(a != u"xy");
   const char16_t* raw = a;
   EXPECT_EQ(std::u16string(raw), u"xyz");
 }

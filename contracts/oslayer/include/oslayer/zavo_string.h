@@ -57,6 +57,9 @@ class OSLAYER_EXPORT CZavoString {
   bool operator==(const CZavoString& other) const;
   bool operator!=(const CZavoString& other) const;
   bool operator<(const CZavoString& other) const;
+  // Without these, s == u"text" would be ambiguous beside the conversion to a pointer.
+  bool operator==(const char16_t* text) const;
+  bool operator!=(const char16_t* text) const;
 
   // Never null; valid until the string changes.
   const char16_t* c_str() const;
