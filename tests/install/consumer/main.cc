@@ -21,12 +21,21 @@ int main() {
   SPtr<Counted> p(new Counted);
   if (p->mRefCount != 1) return 1;
 
+  CZvStringBuilder text;
+  text.append(u"items: ").append(3);
+  if (!text.toString().equals(u"items: 3")) return 2;
+  try {
+    throw zvio::IOException(text.toString());
+  } catch (const Throwable& t) {
+    if (!t.toString().equals(u"com.zavo.io.IOException:\nitems: 3\n")) return 3;
+  }
+
   CZavoString framed;
-  if (framed.Format(u"%03d%05d%s", 7, 3, u"abc") != CZavoString(u"00700003abc")) return 2;
+  if (framed.Format(u"%03d%05d%s", 7, 3, u"abc") != CZavoString(u"00700003abc")) return 4;
   if (CMacAddr({0, 0x11, 0x22, 0x33, 0x44, 0xC5}).ToString() != CZavoString(u"00-11-22-33-44-C5"))
-    return 3;
-  if (SAPInfo(5, CMacAddr(), true).GetCNRID() != 5) return 4;
-  if (NGlobalToolbox::PackVersion(1, 2, 3, 4) != 0x0001000200030004LL) return 5;
+    return 5;
+  if (SAPInfo(5, CMacAddr(), true).GetCNRID() != 5) return 6;
+  if (NGlobalToolbox::PackVersion(1, 2, 3, 4) != 0x0001000200030004LL) return 7;
   std::puts("consumer ok");
   return 0;
 }
