@@ -54,7 +54,8 @@ KeyPlace Locate(const CZavoString& key) {
     place.root = "HKEY_CURRENT_USER\\Software\\Vantor\\Zavo";
   } else if (SameText(parts[0], "hklm") || SameText(parts[0], "hkey_local_machine")) {
     const std::string machine = Env("ZAVO_MACHINE_CONFIG");
-    place.file = (machine.empty() ? std::string("/etc/xdg/Vantor/Zavo") : machine) + "/settings.ini";
+    place.file =
+        (machine.empty() ? std::string("/etc/xdg/Vantor/Zavo") : machine) + "/settings.ini";
     place.root = "HKEY_LOCAL_MACHINE\\Software\\Vantor\\Zavo";
   } else {
     return place;

@@ -79,7 +79,8 @@ std::u16string Utf8ToUtf16(std::string_view text) {
       if (i + j >= text.size() || (static_cast<uint8_t>(text[i + j]) & 0xC0) != 0x80) break;
       c = (c << 6) | (static_cast<uint8_t>(text[i + j]) & 0x3F);
     }
-    if (j <= static_cast<size_t>(extra) || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+    if (j <= static_cast<size_t>(extra) || c < min || c > 0x10FFFF ||
+        (c >= 0xD800 && c <= 0xDFFF)) {
       out += u'\uFFFD';
       i += j;  // skip the malformed sequence as far as it went
       continue;

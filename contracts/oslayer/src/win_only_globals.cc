@@ -22,8 +22,8 @@ CZavoString PostToReportFolder(const CZavoString& path) {
   fs::path target = folder / source.filename();
   for (int n = 2; fs::exists(target, ec); ++n) {
     if (fs::equivalent(source, target, ec)) return path;  // already there
-    target = folder / (source.stem().string() + "-" + std::to_string(n) +
-                       source.extension().string());
+    target =
+        folder / (source.stem().string() + "-" + std::to_string(n) + source.extension().string());
   }
   fs::rename(source, target, ec);
   if (ec) {

@@ -115,7 +115,7 @@ int64_t CZavoString::ToInt64(const CZavoString& text) {
   if (negative) {
     if (overflow || magnitude > static_cast<uint64_t>(INT64_MAX) + 1) return INT64_MIN;
     return magnitude == static_cast<uint64_t>(INT64_MAX) + 1 ? INT64_MIN
-                                                              : -static_cast<int64_t>(magnitude);
+                                                             : -static_cast<int64_t>(magnitude);
   }
   if (overflow || magnitude > static_cast<uint64_t>(INT64_MAX)) return INT64_MAX;
   return static_cast<int64_t>(magnitude);
@@ -296,8 +296,7 @@ void FormatText(std::u16string& out, const SFormatArg& arg, const Spec& spec) {
 
 }  // namespace
 
-CZavoString& CZavoString::FormatList(const char16_t* format, const SFormatArg* args,
-                                     size_t count) {
+CZavoString& CZavoString::FormatList(const char16_t* format, const SFormatArg* args, size_t count) {
   std::u16string out;
   size_t next = 0;
   auto take = [&]() -> const SFormatArg* { return next < count ? &args[next++] : nullptr; };
@@ -365,8 +364,8 @@ CZavoString& CZavoString::FormatList(const char16_t* format, const SFormatArg* a
       spec.bits = 8, i += 2;
     } else if (!rest.empty() && rest[0] == u'h') {
       spec.bits = 16, ++i;
-    } else if (!rest.empty() && (rest[0] == u'I' || rest[0] == u'z' || rest[0] == u'j' ||
-                                 rest[0] == u't')) {
+    } else if (!rest.empty() &&
+               (rest[0] == u'I' || rest[0] == u'z' || rest[0] == u'j' || rest[0] == u't')) {
       spec.bits = 64, ++i;
     } else if (!rest.empty() && (rest[0] == u'l' || rest[0] == u'w' || rest[0] == u'L')) {
       ++i;  // long is 32 bits in this system; w and L change nothing here

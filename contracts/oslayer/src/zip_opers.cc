@@ -1,8 +1,7 @@
 #include <oslayer/file_opers.h>
 #include <oslayer/zip_opers.h>
-#include <zip.h>
-
 #include <unistd.h>
+#include <zip.h>
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,5 @@
-#include <oslayer/class_factory.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/class_factory.h>
 
 #include <memory>
 

@@ -1,7 +1,6 @@
 #include <contracts_testing/sandbox.h>
-#include <oslayer/file_opers.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/file_opers.h>
 
 namespace {
 
@@ -33,8 +32,7 @@ TEST(FileOpersTest, FullPathAndCombinedPathNameOneFile) {
   EXPECT_EQ(full, NFileOpers::CombinePath(NFileOpers::GetInstallPath(), u"REGISTRY.TXT"));
   EXPECT_EQ(full.ToUtf8(), (box.Home() / "REGISTRY.TXT").string());
   // The callers' backslash forms land on the same file.
-  EXPECT_EQ(NFileOpers::CombinePath(NFileOpers::GetInstallPath() + u"\\", u"\\REGISTRY.TXT"),
-            full);
+  EXPECT_EQ(NFileOpers::CombinePath(NFileOpers::GetInstallPath() + u"\\", u"\\REGISTRY.TXT"), full);
   EXPECT_EQ(NFileOpers::GetFullPath(u"Logs\\a.log").ToUtf8(), (box.Home() / "Logs/a.log").string());
   EXPECT_EQ(NFileOpers::GetFullPath(u"/abs/x").ToUtf8(), "/abs/x");
 }

@@ -1,7 +1,6 @@
 #include <contracts_testing/sandbox.h>
-#include <oslayer/class_factory.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/class_factory.h>
 
 #include <memory>
 
@@ -37,7 +36,8 @@ TEST_F(PlatformFileTest, GoldenBytes) {
       "\x34\x12"
       "\xFE\xFF\xFF\xFF"
       "\x08\x07\x06\x05\x04\x03\x02\x01"
-      "\x03\x00\x00\x00" "h\xC3\xA9"
+      "\x03\x00\x00\x00"
+      "h\xC3\xA9"
       "\x00\x00\x00\x00",
       1 + 2 + 4 + 8 + 7 + 4);
   EXPECT_EQ(contracts_testing::ReadAll(mPath), want);
@@ -91,8 +91,12 @@ TEST_F(PlatformFileTest, PartialValuesAndBadLengthsFailWithoutMoving) {
     std::string bytes;
   } cases[] = {
       {"two bytes of an int32", std::string("\x01\x02", 2)},
-      {"length beyond the file", std::string("\x10\x00\x00\x00" "abc", 7)},
-      {"negative length", std::string("\xFF\xFF\xFF\xFF" "abc", 7)},
+      {"length beyond the file", std::string("\x10\x00\x00\x00"
+                                             "abc",
+                                             7)},
+      {"negative length", std::string("\xFF\xFF\xFF\xFF"
+                                      "abc",
+                                      7)},
       {"huge length", std::string("\xFF\xFF\xFF\x7F", 4)},
   };
   for (const Case& c : cases) {

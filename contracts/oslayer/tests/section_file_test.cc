@@ -1,7 +1,6 @@
 #include <contracts_testing/sandbox.h>
-#include <oslayer/class_factory.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/class_factory.h>
 
 #include <memory>
 
@@ -66,7 +65,7 @@ TEST(SectionFileTest, BadInput) {
   Sandbox box;
   auto writer = NewSectionFile();
   EXPECT_FALSE(writer->WriteValue(u"Test", u"0", u"x"));  // no file named
-  EXPECT_FALSE(writer->SetFile(Z(box.Work())));            // a folder
+  EXPECT_FALSE(writer->SetFile(Z(box.Work())));           // a folder
   EXPECT_FALSE(writer->WriteValue(u"Test", u"0", u"x"));
   ASSERT_TRUE(writer->SetFile(Z(box.Work() / "new" / "f.ini")));  // folder made on write
   EXPECT_FALSE(writer->WriteValue(u"Test", u"", u"x"));

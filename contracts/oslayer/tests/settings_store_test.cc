@@ -1,7 +1,6 @@
 #include <contracts_testing/sandbox.h>
-#include <oslayer/settings_store.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/settings_store.h>
 
 namespace {
 

@@ -1,6 +1,5 @@
-#include <oslayer/system_func.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/system_func.h>
 
 #include <thread>
 #include <vector>

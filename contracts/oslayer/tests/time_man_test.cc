@@ -1,6 +1,5 @@
-#include <oslayer/time_man.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/time_man.h>
 #include <stdlib.h>
 #include <time.h>
 
@@ -34,13 +33,12 @@ TEST_F(ZoneTest, LocalIsUtcPlusTheZoneOffset) {
   const int64_t local = NTimeMan::GetMilliSecSince1970();
   EXPECT_NEAR(static_cast<double>(local - gmt), 3 * 3600 * 1000.0, 1000.0);
   SetZone("UTC");
-  EXPECT_NEAR(static_cast<double>(NTimeMan::GetMilliSecSince1970() -
-                                  NTimeMan::GetGmtMilliSecSince1970()),
-              0.0, 1000.0);
-  const int64_t now =
-      std::chrono::duration_cast<std::chrono::milliseconds>(
-          std::chrono::system_clock::now().time_since_epoch())
-          .count();
+  EXPECT_NEAR(
+      static_cast<double>(NTimeMan::GetMilliSecSince1970() - NTimeMan::GetGmtMilliSecSince1970()),
+      0.0, 1000.0);
+  const int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                          std::chrono::system_clock::now().time_since_epoch())
+                          .count();
   EXPECT_NEAR(static_cast<double>(NTimeMan::GetGmtMilliSecSince1970() - now), 0.0, 1000.0);
 }
 

@@ -1,7 +1,6 @@
 #include <contracts_testing/sandbox.h>
-#include <oslayer/win_only_globals.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/win_only_globals.h>
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include <contracts_testing/sandbox.h>
-#include <oslayer/class_factory.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/class_factory.h>
 
 #include <memory>
 
@@ -88,7 +87,7 @@ TEST(XmlParserTest, BadInputIsAFalseNeverACrash) {
   EXPECT_FALSE(parser->LoadFile(CZavoString((box.Work() / "bad.xml").string().c_str())));
 
   ASSERT_TRUE(parser->LoadXml(u"<a><b>1</b></a>"));
-  EXPECT_FALSE(parser->GetNodeText(u"//[", text));        // not an expression
+  EXPECT_FALSE(parser->GetNodeText(u"//[", text));         // not an expression
   EXPECT_FALSE(parser->GetNodeText(u"count(//b)", text));  // not a node set
   EXPECT_FALSE(parser->GetNodeText(u"", text));
   // A failed load drops the document held before.

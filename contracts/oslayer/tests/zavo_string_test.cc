@@ -1,6 +1,5 @@
-#include <oslayer/zavo_string.h>
-
 #include <gtest/gtest.h>
+#include <oslayer/zavo_string.h>
 
 #include <climits>
 
@@ -42,8 +41,10 @@ TEST(ZavoStringTest, SubStr) {
     int32_t pos, count;
     std::u16string want;
   } cases[] = {
-      {0, 3, u"abc"}, {2, CZavoString::NoIndex, u"cdef"}, {4, 100, u"ef"}, {6, 1, u""},
-      {-1, 2, u""},   {10, 1, u""},                       {1, 0, u""},     {1, -5, u""},
+      {0, 3, u"abc"},  {2, CZavoString::NoIndex, u"cdef"},
+      {4, 100, u"ef"}, {6, 1, u""},
+      {-1, 2, u""},    {10, 1, u""},
+      {1, 0, u""},     {1, -5, u""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.pos << "," << c.count);
@@ -69,9 +70,16 @@ TEST(ZavoStringTest, ReadingRules) {
     std::u16string text;
     int32_t value;
   } cases[] = {
-      {u"00012", 12},       {u"12", 12},   {u"-007", -7},          {u"  42", 42},
-      {u"12ab", 12},        {u"abc", 0},   {u"", 0},               {u"+5", 5},
-      {u"99999999999", INT32_MAX},         {u"-99999999999", INT32_MIN},
+      {u"00012", 12},
+      {u"12", 12},
+      {u"-007", -7},
+      {u"  42", 42},
+      {u"12ab", 12},
+      {u"abc", 0},
+      {u"", 0},
+      {u"+5", 5},
+      {u"99999999999", INT32_MAX},
+      {u"-99999999999", INT32_MIN},
       {u"00000", 0},
   };
   for (const Case& c : cases) {
@@ -114,8 +122,13 @@ TEST(ZavoStringTest, ToAnsiCutsAtWholeCharacters) {
 
 TEST(ZavoStringTest, UnpairedSurrogateBecomesReplacement) {
   const char16_t lone[] = {u'a', 0xD800, u'b', 0};
-  EXPECT_EQ(CZavoString(lone).ToUtf8(), "a\xEF\xBF\xBD" "b");
-  EXPECT_EQ(S(CZavoString("a\xFF" "b")), u"a\uFFFD" u"b");
+  EXPECT_EQ(CZavoString(lone).ToUtf8(),
+            "a\xEF\xBF\xBD"
+            "b");
+  EXPECT_EQ(S(CZavoString("a\xFF"
+                          "b")),
+            u"a\uFFFD"
+            u"b");
   EXPECT_EQ(S(CZavoString("\xE2\x82")), u"\uFFFD");  // cut short
 }
 
@@ -126,11 +139,10 @@ TEST(ZavoStringFormatTest, CallersFormats) {
   EXPECT_EQ(S(s.Format(u"%03d%05d%s", 7, 3, u"abc")), u"00700003abc");
   EXPECT_EQ(S(s.Format(u"%03d%d%05d%s", 42, 1, 0, u"")), u"042100000");
   EXPECT_EQ(S(s.Format(u"%05d%s", 3, CZavoString(u"net"))), u"00003net");
-  EXPECT_EQ(S(s.Format(u"%I64d|%I64d|%I64d|%I64d|%d|%d|", int64_t{1} << 40, int64_t{-5},
-                       int64_t{0}, int64_t{9223372036854775807LL}, true, false)),
+  EXPECT_EQ(S(s.Format(u"%I64d|%I64d|%I64d|%I64d|%d|%d|", int64_t{1} << 40, int64_t{-5}, int64_t{0},
+                       int64_t{9223372036854775807LL}, true, false)),
             u"1099511627776|-5|0|9223372036854775807|1|0|");
-  EXPECT_EQ(S(s.Format(u"%s|%u|", u"00-11-22-33-44-C5", uint8_t{0xC5})),
-            u"00-11-22-33-44-C5|197|");
+  EXPECT_EQ(S(s.Format(u"%s|%u|", u"00-11-22-33-44-C5", uint8_t{0xC5})), u"00-11-22-33-44-C5|197|");
   EXPECT_EQ(S(s.Format(u"")), u"");
 }
 
@@ -141,7 +153,7 @@ TEST(ZavoStringFormatTest, WindowsIntegerRules) {
     std::u16string want;
   } cases[] = {
       {u"%d", -59, u"-59"},
-      {u"%u", -59, u"4294967237"},  // 32-bit unsigned, as the Windows printf reads it
+      {u"%u", -59, u"4294967237"},      // 32-bit unsigned, as the Windows printf reads it
       {u"%d", int64_t{1} << 32, u"0"},  // %d takes 32 bits
       {u"%I64d", int64_t{1} << 32, u"4294967296"},
       {u"%lld", -(int64_t{1} << 40), u"-1099511627776"},
@@ -176,8 +188,8 @@ TEST(ZavoStringFormatTest, TextCharsAndOddDirectives) {
   EXPECT_EQ(S(s.Format(u"%*d|", 4, 7)), u"   7|");
   EXPECT_EQ(S(s.Format(u"%.2f", 3.14159)), u"3.14");
   EXPECT_EQ(S(s.Format(u"%d|%d|", 1)), u"1||");  // a missing argument shows nothing
-  EXPECT_EQ(S(s.Format(u"%k%d", 5)), u"%k5");     // unknown directive kept as written
-  EXPECT_EQ(S(s.Format(u"%s|", 12)), u"12|");     // a number given to %s shows as a number
+  EXPECT_EQ(S(s.Format(u"%k%d", 5)), u"%k5");    // unknown directive kept as written
+  EXPECT_EQ(S(s.Format(u"%s|", 12)), u"12|");    // a number given to %s shows as a number
   EXPECT_EQ(S(s.Format(u"abc%")), u"abc%");
   EXPECT_EQ(S(s.Format(u"%n|%d", 1, 2)), u"|2");
   EXPECT_EQ(s.Format(u"%99999999d", 1).Length(), 4096);  // widths are capped

@@ -1,9 +1,8 @@
 #include <contracts_testing/sandbox.h>
+#include <gtest/gtest.h>
 #include <oslayer/file_opers.h>
 #include <oslayer/zip_opers.h>
 #include <zip.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <map>
@@ -62,8 +61,8 @@ TEST(ZipOpersTest, FileAndFolderEntriesWithSourcesDeletableAfterAdd) {
   EXPECT_TRUE(entries.count("old/"));
 
   // The archive is a plain zip that unzip reads.
-  const std::string cmd = "unzip -l '" + target.string() + "' > '" +
-                          (box.Work() / "list.txt").string() + "' 2>&1";
+  const std::string cmd =
+      "unzip -l '" + target.string() + "' > '" + (box.Work() / "list.txt").string() + "' 2>&1";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   const std::string listing = contracts_testing::ReadAll(box.Work() / "list.txt");
   EXPECT_NE(listing.find("CRASH.DMP"), std::string::npos);

@@ -1,10 +1,9 @@
 #include <contracts_testing/sandbox.h>
+#include <gtest/gtest.h>
 #include <oslayer/file_opers.h>
 #include <oslayer/settings_store.h>
 #include <sharedbase/logger.h>
 #include <sharedbase/shared_base_exports.h>
-
-#include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
@@ -157,8 +156,7 @@ TEST_F(LoggerTest, EnabledAndLevelComeFromSettingsAndEnvironment) {
   // The machine tree answers when the user tree is silent.
   mBox.Unset("ZAVO_LOG_LEVEL");
   ASSERT_TRUE(NSettingsStore::DeleteValue(key, u"Level"));
-  ASSERT_TRUE(
-      NSettingsStore::WriteValue(u"HKLM\\Software\\Vantor\\Zavo\\Logger", u"Level", u"1"));
+  ASSERT_TRUE(NSettingsStore::WriteValue(u"HKLM\\Software\\Vantor\\Zavo\\Logger", u"Level", u"1"));
   mLogger.Reload();
   EXPECT_EQ(mLogger.GetLogLevel(), LTDL_ERROR);
 }

@@ -1,6 +1,5 @@
-#include <sharedbase/mac_addr.h>
-
 #include <gtest/gtest.h>
+#include <sharedbase/mac_addr.h>
 
 namespace {
 

@@ -1,8 +1,7 @@
 #include <contracts_testing/sandbox.h>
+#include <gtest/gtest.h>
 #include <oslayer/settings_store.h>
 #include <statestore/client_prefs.h>
-
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,7 +1,6 @@
 #include <contracts_testing/sandbox.h>
-#include <statestore/runtime_database.h>
-
 #include <gtest/gtest.h>
+#include <statestore/runtime_database.h>
 
 namespace {
 
@@ -14,8 +13,8 @@ class RuntimeDatabaseTest : public testing::Test {
   void SetUp() override { mDb.SetNetClassRoot(CZavoString(mRoot.c_str())); }
   void TearDown() override { mDb.SetNetClassRoot(CZavoString()); }
 
-  void AddInterface(const std::string& name, const std::string& type, bool hardware,
-                    bool wireless, const char* carrier) {
+  void AddInterface(const std::string& name, const std::string& type, bool hardware, bool wireless,
+                    const char* carrier) {
     const fs::path dir = mRoot / name;
     fs::create_directories(dir);
     contracts_testing::WriteAll(dir / "type", type + "\n");
@@ -43,12 +42,12 @@ TEST_F(RuntimeDatabaseTest, OtherInterfacesAreNot) {
     bool hardware, wireless;
     const char* carrier;
   } cases[] = {
-      {"lo", "772", false, false, "1"},      // loopback
-      {"wlan0", "1", true, true, "1"},       // wireless
-      {"eth0", "1", true, false, "0"},       // cable out
-      {"eth1", "1", true, false, nullptr},   // down: carrier cannot be read
-      {"docker0", "1", false, false, "1"},   // a bridge of no hardware
-      {"tun0", "65534", true, false, "1"},   // not Ethernet
+      {"lo", "772", false, false, "1"},     // loopback
+      {"wlan0", "1", true, true, "1"},      // wireless
+      {"eth0", "1", true, false, "0"},      // cable out
+      {"eth1", "1", true, false, nullptr},  // down: carrier cannot be read
+      {"docker0", "1", false, false, "1"},  // a bridge of no hardware
+      {"tun0", "65534", true, false, "1"},  // not Ethernet
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,6 +1,5 @@
-#include <statestore/topology.h>
-
 #include <gtest/gtest.h>
+#include <statestore/topology.h>
 
 #include <memory>
 

@@ -1,7 +1,6 @@
+#include <gtest/gtest.h>
 #include <oslayer/class_factory.h>
 #include <toolbox/auto_lock.h>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <thread>

@@ -1,9 +1,8 @@
 #include <contracts_testing/sandbox.h>
+#include <gtest/gtest.h>
 #include <oslayer/settings_store.h>
 #include <toolbox/property.h>
 #include <toolbox/reg_entries.h>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,16 +32,17 @@ TEST(MachinePropertyTest, NumberConversion) {
     const char* text;
     uint32_t value;
   } cases[] = {
-      {"1", 1},   {"00012", 12}, {"0x10", 16},  {"4294967295", 4294967295u}, {" 5 ", 5},
-      {"-1", 0},  {"4294967296", 0}, {"12ab", 0}, {"", 0},                     {"abc", 0},
+      {"1", 1},   {"00012", 12}, {"0x10", 16},      {"4294967295", 4294967295u},
+      {" 5 ", 5}, {"-1", 0},     {"4294967296", 0}, {"12ab", 0},
+      {"", 0},    {"abc", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     ASSERT_TRUE(NSettingsStore::WriteValue(u"HKLM\\Software\\Vantor\\Zavo\\Properties",
                                            u"MaxRecords", CZavoString(c.text)));
-    EXPECT_EQ(CMachineProperty(NRegEntries::PROP_MAX_RECORDS, NRegEntries::APP_PROP_PATH)
-                  .ToUInt32(),
-              c.value);
+    EXPECT_EQ(
+        CMachineProperty(NRegEntries::PROP_MAX_RECORDS, NRegEntries::APP_PROP_PATH).ToUInt32(),
+        c.value);
   }
 }
 

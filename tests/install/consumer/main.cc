@@ -1,9 +1,13 @@
 // Uses each installed library through its umbrella header, as an outside program would.
 #include <corekit/corekit.h>
+#include <diskio/diskio.h>
+#include <netkinds/netkinds.h>
 #include <oslayer/oslayer.h>
 #include <sharedbase/sharedbase.h>
 #include <statestore/statestore.h>
+#include <tasking/tasking.h>
 #include <toolbox/toolbox.h>
+#include <tracelog/tracelog.h>
 
 #include <cstdio>
 
@@ -36,6 +40,18 @@ int main() {
     return 5;
   if (SAPInfo(5, CMacAddr(), true).GetCNRID() != 5) return 6;
   if (NGlobalToolbox::PackVersion(1, 2, 3, 4) != 0x0001000200030004LL) return 7;
+
+  bool refused = false;
+  try {
+    zvthrd::ThreadsGlobals::GetFactory();
+  } catch (const IllegalStateException&) {
+    refused = true;
+  }
+  if (!refused) return 8;
+  zvfile::FileGlobals::SetFactory(nullptr);
+  if (zvlogger::TLogLevel::ZV_ERROR >= zvlogger::TLogLevel::ZV_INFO) return 9;
+  zvlogger::Log::Info(u"consumer", u"no logger installed: dropped");
+  if (!zvtypes::Bssid::Create()->toString().equals(u"00-00-00-00-00-00")) return 10;
   std::puts("consumer ok");
   return 0;
 }

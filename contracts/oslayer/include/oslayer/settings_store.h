@@ -1,7 +1,7 @@
 // NSettingsStore: the registry of this system on Linux. Two trees of registry-like keys, each
 // kept as one INI file:
-//   "HKCU\Software\Vantor\Zavo"  ->  $XDG_CONFIG_HOME/Vantor/Zavo/settings.ini (~/.config when unset)
-//   "HKLM\Software\Vantor\Zavo"  ->  $ZAVO_MACHINE_CONFIG/settings.ini, else
+//   "HKCU\Software\Vantor\Zavo"  ->  $XDG_CONFIG_HOME/Vantor/Zavo/settings.ini (~/.config when
+//   unset) "HKLM\Software\Vantor\Zavo"  ->  $ZAVO_MACHINE_CONFIG/settings.ini, else
 //                                    /etc/xdg/Vantor/Zavo/settings.ini
 // A key below a tree's root is an INI section named by its path under the root ("Logger",
 // "Client\Sub"); the root's own values come before the first section. Hives are written
