@@ -44,12 +44,14 @@ class RecordingFactory final : public LoggerFactoryItf {
   int created = 0, released = 0;
 };
 
+// The factories outlive the test body: TearDown gives the installed logger back to its factory.
 class LogTest : public testing::Test {
  protected:
   void TearDown() override {
     Log::SetLogger(nullptr);
     Log::mLevel = TLogLevel::ZV_INFO;
   }
+  RecordingFactory mFactory, mOther;
 };
 
 TEST_F(LogTest, LevelsAreOrdered) {
@@ -70,48 +72,45 @@ TEST_F(LogTest, NoLoggerThrowsIllegalStateAndDropsLines) {
 }
 
 TEST_F(LogTest, LinesReachTheLoggerWithTheirLevel) {
-  RecordingFactory factory;
-  Log::SetLogger(&factory);
-  ASSERT_EQ(factory.created, 1);
+  Log::SetLogger(&mFactory);
+  ASSERT_EQ(mFactory.created, 1);
   Log::mLevel = TLogLevel::ZV_DEBUG;
   Log::Debug(u"Behavior Mgr", u"d");
   Log::Info(u"Behavior Mgr", u"i");
   Log::Err(u"Item Store", u"e");
-  EXPECT_EQ(factory.lines,
+  EXPECT_EQ(mFactory.lines,
             (std::vector<std::string>{"3 Behavior Mgr d", "2 Behavior Mgr i", "1 Item Store e"}));
   EXPECT_EQ(&Log::GetLogger(), &Log::GetLogger());
 }
 
 TEST_F(LogTest, ObserverSetsTheLevel) {
-  RecordingFactory factory;
-  Log::SetLogger(&factory);
-  ASSERT_TRUE(factory.observer);
-  factory.observer->LogLevelChanged(TLogLevel::ZV_NO_LOGGING);
+  Log::SetLogger(&mFactory);
+  ASSERT_TRUE(mFactory.observer);
+  mFactory.observer->LogLevelChanged(TLogLevel::ZV_NO_LOGGING);
   EXPECT_EQ(Log::mLevel.load(), TLogLevel::ZV_NO_LOGGING);
   Log::Err(u"m", u"dropped");
-  EXPECT_TRUE(factory.lines.empty());
-  factory.observer->LogLevelChanged(TLogLevel::ZV_INFO);
+  EXPECT_TRUE(mFactory.lines.empty());
+  mFactory.observer->LogLevelChanged(TLogLevel::ZV_INFO);
   Log::Debug(u"m", u"dropped");
   Log::Info(u"m", u"kept");
   Log::Err(u"m", u"kept");
-  EXPECT_EQ(factory.lines, (std::vector<std::string>{"2 m kept", "1 m kept"}));
+  EXPECT_EQ(mFactory.lines, (std::vector<std::string>{"2 m kept", "1 m kept"}));
 }
 
 TEST_F(LogTest, ReleaseGivesTheLoggerBackToItsFactoryOnly) {
-  RecordingFactory factory, other;
-  Log::SetLogger(&factory);
-  Log::Release(other);  // not installed: nothing
-  EXPECT_EQ(factory.released, 0);
+  Log::SetLogger(&mFactory);
+  Log::Release(mOther);  // not installed: nothing
+  EXPECT_EQ(mFactory.released, 0);
   EXPECT_NO_THROW(Log::GetLogger());
-  Log::Release(factory);
-  EXPECT_EQ(factory.released, 1);
+  Log::Release(mFactory);
+  EXPECT_EQ(mFactory.released, 1);
   EXPECT_THROW(Log::GetLogger(), zvlang::IllegalStateException);
   // Installing over an installed factory gives the old logger back first.
-  Log::SetLogger(&factory);
-  Log::SetLogger(&other);
-  EXPECT_EQ(factory.released, 2);
+  Log::SetLogger(&mFactory);
+  Log::SetLogger(&mOther);
+  EXPECT_EQ(mFactory.released, 2);
   Log::Info(u"m", u"x");
-  EXPECT_EQ(other.lines.size(), 1u);
+  EXPECT_EQ(mOther.lines.size(), 1u);
 }
 
 }  // namespace
