@@ -12,7 +12,7 @@
 // A name that is neither copied nor owned (not NUL-terminated). Namespace, class and member
 // names are constants that live as long as the library:
 //   static constexpr CZavoHesName kName{"zavo.cl", 7};
-class CZavoHesName {
+class MSGCODEC_EXPORT CZavoHesName {
  public:
   constexpr CZavoHesName(const char* text, uint32_t length) : mText(text), mLength(length) {}
 

@@ -1,7 +1,12 @@
 // Uses each installed library through its umbrella header, as an outside program would.
 #include <corekit/corekit.h>
+#include <msgcodec/msgcodec.h>
 
 #include <cstdio>
+
+class Ping : public CZavoHesClass {
+  ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Ping", (CZavoHesInt32, seq))
+};
 
 int main() {
   using namespace zvlang;
@@ -16,6 +21,12 @@ int main() {
   };
   SPtr<Counted> p(new Counted);
   if (p->mRefCount != 1) return 1;
+
+  // A message class declared outside the library, written as a call.
+  Ping ping;
+  ping.seq = 7;
+  CZavoOutput out(64);
+  if (MsgCodecBuildRequest("ping", 4, ping, out) != HES_OK || out.DataSize() != 39) return 2;
   std::puts("consumer ok");
   return 0;
 }

@@ -1,0 +1,5 @@
+package zavo.cl;
+
+public class GeneralReq implements java.io.Serializable {
+  public byte isLan;
+}

@@ -1,0 +1,6 @@
+package zavo.cl;
+
+public class Request implements java.io.Serializable {
+  public int reqID;
+  public Header header;
+}
