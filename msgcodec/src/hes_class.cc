@@ -4,6 +4,7 @@
 #include <msgcodec/hes_class.h>
 
 #include <new>
+#include <type_traits>
 #include <string_view>
 
 #include "error_text.h"
@@ -31,9 +32,37 @@ int CZavoHesClass::SetNull(bool null) {
 
 int CZavoHesClass::HashMembers() { return HES_E_NOT_SUPPORTED; }
 
+struct CZavoHesClass::MemberBlock {
+  MemberBlock* next;
+  uint32_t capacity;
+  uint32_t used;
+  CZavoMemberData* Entry(uint32_t i) { return reinterpret_cast<CZavoMemberData*>(this + 1) + i; }
+};
+
+namespace {
+// Room per block when nobody said how many members are coming.
+constexpr uint32_t kDefaultBlockEntries = 8;
+}  // namespace
+
+int CZavoHesClass::ReserveMembers(uint32_t count) {
+  if (mMemberBlocks != nullptr || count == 0) return HES_OK;
+  void* raw =
+      ::operator new(sizeof(MemberBlock) + sizeof(CZavoMemberData) * count, std::nothrow);
+  if (raw == nullptr) return HES_E_NO_MEMORY;
+  mMemberBlocks = new (raw) MemberBlock{nullptr, count, 0};
+  return HES_OK;
+}
+
 int CZavoHesClass::InsertMember(const CZavoHesName& name, CZavoHesObject& member) {
-  CZavoMemberData* entry = new (std::nothrow) CZavoMemberData(&name, &member);
-  if (entry == nullptr) return HES_E_NO_MEMORY;
+  MemberBlock* block = mMemberBlocks;
+  if (block == nullptr || block->used == block->capacity) {
+    void* raw = ::operator new(
+        sizeof(MemberBlock) + sizeof(CZavoMemberData) * kDefaultBlockEntries, std::nothrow);
+    if (raw == nullptr) return HES_E_NO_MEMORY;
+    block = new (raw) MemberBlock{mMemberBlocks, kDefaultBlockEntries, 0};
+    mMemberBlocks = block;
+  }
+  CZavoMemberData* entry = new (block->Entry(block->used++)) CZavoMemberData(&name, &member);
   if (mLastMember == nullptr) {
     mFirstMember = entry;
   } else {
@@ -53,11 +82,12 @@ int CZavoHesClass::CreateMemberHash() const {
 }
 
 void CZavoHesClass::ClearMemberHash() const {
-  CZavoMemberData* entry = mFirstMember;
-  while (entry != nullptr) {
-    CZavoMemberData* next = entry->mNext;
-    delete entry;
-    entry = next;
+  // The entries are trivially destructible: freeing their blocks frees them.
+  static_assert(std::is_trivially_destructible_v<CZavoMemberData>);
+  while (mMemberBlocks != nullptr) {
+    MemberBlock* next = mMemberBlocks->next;
+    ::operator delete(mMemberBlocks);
+    mMemberBlocks = next;
   }
   mFirstMember = mLastMember = nullptr;
 }

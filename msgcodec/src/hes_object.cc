@@ -12,10 +12,6 @@ int CZavoHesName::Compare(const CZavoHesName& other) const {
   return static_cast<int>(static_cast<int64_t>(mLength) - static_cast<int64_t>(other.mLength));
 }
 
-bool CZavoHesName::Equals(const char* text, uint32_t length) const {
-  return length == mLength && (length == 0 || std::memcmp(text, mText, length) == 0);
-}
-
 CZavoHesObject::~CZavoHesObject() = default;
 
 int CZavoHesObject::Serialize(CZavoOutput&) const { return HES_E_NOT_SUPPORTED; }

@@ -9,20 +9,16 @@ CZavoOutput::~CZavoOutput() {
   if (mData != nullptr && mDeleteData) delete[] mData;
 }
 
-int CZavoOutput::Append(char c) { return Append(&c, 1); }
-
-int CZavoOutput::Append(const char* bytes, uint32_t length) {
-  uint32_t free = mCapacity - mSize;
-  if (free < length) {
-    // The free space grows by whole growth steps until the bytes fit.
-    uint64_t missing = uint64_t{length} - free;
-    uint64_t steps = (missing + mGrowBy - 1) / mGrowBy;
-    uint64_t capacity = uint64_t{mSize} + free + steps * mGrowBy;
-    if (capacity > UINT32_MAX) return HES_E_NO_MEMORY;
-    int rc = Reserve(static_cast<uint32_t>(capacity));
-    if (rc != HES_OK) return rc;
-  }
-  if (length > 0) std::memcpy(mData + mSize, bytes, length);
+int CZavoOutput::Grow(const char* bytes, uint32_t length) {
+  // The free space grows by whole growth steps until the bytes fit.
+  const uint32_t free = mCapacity - mSize;
+  const uint64_t missing = uint64_t{length} - free;
+  const uint64_t steps = (missing + mGrowBy - 1) / mGrowBy;
+  const uint64_t capacity = uint64_t{mSize} + free + steps * mGrowBy;
+  if (capacity > UINT32_MAX) return HES_E_NO_MEMORY;
+  const int rc = Reserve(static_cast<uint32_t>(capacity));
+  if (rc != HES_OK) return rc;
+  std::memcpy(mData + mSize, bytes, length);
   mSize += length;
   return HES_OK;
 }

@@ -66,6 +66,8 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
   int VisitHesMembers(F&&) {
     return HES_OK;
   }
+  // Members declared with ZAVO_HES_CLASS, bases included; this is the bottom.
+  static constexpr uint32_t kHesMemberCount = 0;
 
  protected:
   // Builds the member table: a derived message class first calls its base's HashMembers, then
@@ -74,6 +76,9 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
 
   // Appends an entry at the end of the table; HES_E_NO_MEMORY when it cannot be allocated.
   int InsertMember(const CZavoHesName& name, CZavoHesObject& member);
+  // Allocates room for count entries at once when the table is still empty (declared classes
+  // know their member count: one allocation per table).
+  int ReserveMembers(uint32_t count);
 
   // "M" "t" 16-bit length and the type name (HES_E_BAD_ARGUMENT above 65535).
   int StartSerialize(CZavoOutput& output) const;
@@ -101,9 +106,12 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
   void ClearMemberHash() const;
   int DeserializeMembers(CZavoInputParse& parse);
 
-  // Built lazily, also by the const Serialize; only ever points into this object.
+  // Built lazily, also by the const Serialize; only ever points into this object. The
+  // entries live in blocks, the newest block first.
+  struct MemberBlock;
   mutable CZavoMemberData* mFirstMember = nullptr;
   mutable CZavoMemberData* mLastMember = nullptr;
+  mutable MemberBlock* mMemberBlocks = nullptr;
 };
 
 // Reads one value of any kind and drops it: the item of lists whose items nobody keeps.

@@ -19,10 +19,11 @@
 //   - public data members named by their wire names, declared in wire order (req.reqID);
 //     each starts with its class's default: numbers 0, strings and binaries null, nested
 //     classes not null with their own defaults, lists empty;
-//   - the static names mNamespace and mClassName (also what CZavoHesArray<T> needs of T) and
-//     one constant kHes_<name> per member, and the Namespace/ClassName overrides;
+//   - the static names mNamespace and mClassName (also what CZavoHesArray<T> needs of T),
+//     one constant kHes_<name> per member, kHesMemberCount (declared members, bases
+//     included), and the Namespace/ClassName overrides;
 //   - HashMembers: the base's members first (a base written by hand keeps its own
-//     HashMembers), then these, in this order;
+//     HashMembers), then these, in this order; the table takes one allocation;
 //   - VisitHesMembers(f): calls f(const CZavoHesName&, Member&) for every declared member,
 //     bases first, with the member's own class; a non-zero result stops the walk and is
 //     returned (tests fill and compare whole messages with it).
@@ -54,6 +55,7 @@
 #define ZAVO_HES_DECLARE_MEMBER_I(type, name) \
   type name;                                  \
   static constexpr CZavoHesName kHes_##name{#name, sizeof(#name) - 1};
+#define ZAVO_HES_COUNT_MEMBER(pair) +1
 #define ZAVO_HES_VISIT_MEMBER(pair) ZAVO_HES_VISIT_MEMBER_I pair
 #define ZAVO_HES_VISIT_MEMBER_I(type, name) \
   if (int rc = visit(kHes_##name, name); rc != HES_OK) return rc;
@@ -65,6 +67,8 @@
   static constexpr CZavoHesName mClassName{wireClassName, sizeof(wireClassName) - 1};        \
   const CZavoHesName& Namespace() const override { return mNamespace; }                      \
   const CZavoHesName& ClassName() const override { return mClassName; }                      \
+  static constexpr uint32_t kHesMemberCount =                                                \
+      Base::kHesMemberCount ZAVO_HES_FOR_EACH(ZAVO_HES_COUNT_MEMBER, __VA_ARGS__);           \
   template <class ZavoHesVisitor>                                                            \
   int VisitHesMembers(ZavoHesVisitor&& visit) {                                              \
     if (int rc = Base::VisitHesMembers(visit); rc != HES_OK) return rc;                      \
@@ -75,6 +79,7 @@
   int HashMembers() override {                                                               \
     static_assert(std::is_base_of_v<CZavoHesClass, Base>, "a message class derives from a " \
                                                           "message class");                  \
+    if (int rc = ReserveMembers(kHesMemberCount); rc != HES_OK) return rc;                   \
     if constexpr (!std::is_same_v<Base, CZavoHesClass>) {                                    \
       if (int rc = Base::HashMembers(); rc != HES_OK) return rc;                             \
     }                                                                                        \

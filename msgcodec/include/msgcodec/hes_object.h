@@ -8,6 +8,7 @@
 #include <msgcodec/zavo_output.h>
 
 #include <cstdint>
+#include <cstring>
 
 // A name that is neither copied nor owned (not NUL-terminated). Namespace, class and member
 // names are constants that live as long as the library:
@@ -23,7 +24,10 @@ class MSGCODEC_EXPORT CZavoHesName {
   // Byte by byte over the shorter length, bytes taken as signed chars; a prefix compares by
   // length.
   int Compare(const CZavoHesName& other) const;
-  bool Equals(const char* text, uint32_t length) const;
+  bool Equals(const char* text, uint32_t length) const {
+    return length == mLength &&
+           (length == 0 || (text[0] == mText[0] && std::memcmp(text, mText, length) == 0));
+  }
 
  private:
   const char* mText;

@@ -9,6 +9,7 @@
 #include <msgcodec/msgcodec_export.h>
 
 #include <cstdint>
+#include <cstring>
 
 class MSGCODEC_EXPORT CZavoOutput {
  public:
@@ -19,10 +20,19 @@ class MSGCODEC_EXPORT CZavoOutput {
   CZavoOutput(const CZavoOutput&) = delete;
   CZavoOutput& operator=(const CZavoOutput&) = delete;
 
-  int Append(char c);
+  int Append(char c) {
+    if (mSize == mCapacity) return Grow(&c, 1);
+    mData[mSize++] = c;
+    return HES_OK;
+  }
   // HES_OK, or HES_E_NO_MEMORY with nothing changed. When the free space is too small the
   // buffer grows to size + (free space + a whole number of growth steps).
-  int Append(const char* bytes, uint32_t length);
+  int Append(const char* bytes, uint32_t length) {
+    if (length > mCapacity - mSize) return Grow(bytes, length);
+    if (length > 0) std::memcpy(mData + mSize, bytes, length);
+    mSize += length;
+    return HES_OK;
+  }
 
   // The bytes written; null until the first non-empty append.
   const char* Data() const { return mData; }
@@ -54,6 +64,9 @@ class MSGCODEC_EXPORT CZavoOutput {
   int WriteUtf8(const char16_t* units, uint32_t count);
 
  private:
+  // Append when the free space is too small.
+  int Grow(const char* bytes, uint32_t length);
+
   char* mData = nullptr;
   uint32_t mCapacity = 0;
   uint32_t mSize = 0;
