@@ -27,6 +27,11 @@ int main() {
   ping.seq = 7;
   CZavoOutput out(64);
   if (MsgCodecBuildRequest("ping", 4, ping, out) != HES_OK || out.DataSize() != 39) return 2;
+  // A catalogue class with an operation of its own.
+  VantorTypes::CT_IPAddr address;
+  if (address.Copy("\x0A\x00\x00\x01", 4) != HES_OK || address.GetInHostOrder() != 167772161) {
+    return 3;
+  }
   std::puts("consumer ok");
   return 0;
 }
