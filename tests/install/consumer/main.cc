@@ -22,15 +22,24 @@ int main() {
   SPtr<Counted> p(new Counted);
   if (p->mRefCount != 1) return 1;
 
+  CZvStringBuilder text;
+  text.append(u"items: ").append(3);
+  if (!text.toString().equals(u"items: 3")) return 2;
+  try {
+    throw zvio::IOException(text.toString());
+  } catch (const Throwable& t) {
+    if (!t.toString().equals(u"com.zavo.io.IOException:\nitems: 3\n")) return 3;
+  }
+
   // A message class declared outside the library, written as a call.
   Ping ping;
   ping.seq = 7;
   CZavoOutput out(64);
-  if (MsgCodecBuildRequest("ping", 4, ping, out) != HES_OK || out.DataSize() != 39) return 2;
+  if (MsgCodecBuildRequest("ping", 4, ping, out) != HES_OK || out.DataSize() != 39) return 4;
   // A catalogue class with an operation of its own.
   VantorTypes::CT_IPAddr address;
   if (address.Copy("\x0A\x00\x00\x01", 4) != HES_OK || address.GetInHostOrder() != 167772161) {
-    return 3;
+    return 5;
   }
   std::puts("consumer ok");
   return 0;
