@@ -49,7 +49,7 @@ int WriteReport(const std::string& dir) {
     m->recType = Value32(i, 1);
     m->cnu = Value(i, 2);
     m->cnr = Value(i, 3);
-    if (const auto bssid = Bssid(i)) m->bssid.Copy(bssid->data(), 6);
+    if (const auto bssid = Bssid(i)) m->setBssid(bssid->data(), 6);
     m->crTmSrvr = Value(i, 5);
     m->crTmLcl = Value(i, 6);
     m->duration = Value(i, 7);

@@ -1,5 +1,7 @@
 // The message catalogue (zavo.cl, services, CommEngine): every class written, read back and
 // written again; missing and unknown members; golden bytes of whole default messages.
+#include <corekit/string.h>
+#include <corekit/throwable.h>
 #include <gtest/gtest.h>
 #include <msgcodec/msgcodec.h>
 
@@ -276,6 +278,48 @@ TEST(CatalogueGoldenTest, TopologyServiceRequestWithTwoEntries) {
                                List("CommEngine.CCMP_IE_TopologyReqV3", 2) + entryBytes +
                                entryBytes + "z" + Mem("clientIP") + "N" + "z";
   EXPECT_EQ(Write(request).bytes, expected);
+}
+
+// ---- MeasureReq::setBssid ----
+
+TEST(MeasureReqTest, SetBssidFillsTheBinaryMember) {
+  zavo::cl::MeasureReq measure;
+  EXPECT_NE(Write(measure).bytes.find(Mem("bssid") + "N" + Mem("crTmSrvr")), std::string::npos);
+  const char address[] = "\x00\x11\x22\x33\x44\xC5";
+  measure.setBssid(address, 6);
+  EXPECT_TRUE(measure.bssid.OwnsData());
+  EXPECT_NE(Write(measure).bytes.find(Mem("bssid") + "B" + Big(6, 2) + std::string(address, 6) +
+                                      Mem("crTmSrvr")),
+            std::string::npos);
+}
+
+TEST(MeasureReqTest, SetBssidRefusesNullAndOtherLengths) {
+  const char address[] = "\x01\x02\x03\x04\x05\x06\x07";
+  const struct {
+    const char* bytes;
+    int length;
+  } cases[] = {{nullptr, 6}, {address, 5}, {address, 7}, {address, 0}, {address, -6}, {nullptr, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    zavo::cl::MeasureReq measure;
+    measure.setBssid("\xAA\xBB\xCC\xDD\xEE\xFF", 6);
+    bool thrown = false;
+    try {
+      measure.setBssid(c.bytes, c.length);
+    } catch (const zvlang::IllegalArgumentException& e) {
+      thrown = true;
+      EXPECT_TRUE(e.getMessage().equals(
+          u"MeasureReq::setBssid() : either input is Null or has illegal length"));
+      EXPECT_TRUE(e.GetFullName().equals(u"com.zavo.lang.IllegalArgumentException"));
+    }
+    EXPECT_TRUE(thrown);
+    EXPECT_EQ(std::string(measure.bssid.GetData(), measure.bssid.Length()),
+              "\xAA\xBB\xCC\xDD\xEE\xFF");
+  }
+  // Caught as the base class too.
+  zavo::cl::MeasureReq measure;
+  EXPECT_THROW(measure.setBssid(nullptr, 6), zvlang::Exception);
+  EXPECT_TRUE(measure.bssid.IsNull());
 }
 
 // ---- reading replies ----

@@ -30,6 +30,12 @@ class MSGCODEC_EXPORT MeasureReq : public CZavoHesClass {
                  (CZavoHesInt32, bw),
                  (CZavoHesInt32, connDev),
                  (CZavoHesInt64, connDevBitmask))
+ public:
+  // Fills "bssid" with a copy of the 6 bytes of an access point's address.
+  // Throws zvlang::IllegalArgumentException when address is null or length is not 6 ("bssid"
+  // stays as it was), zvlang::OutOfMemoryError when the copy cannot be allocated, and
+  // zvlang::Exception for any other failure of the copy.
+  void setBssid(const char* address, int length);
 };
 
 class MSGCODEC_EXPORT EventReq : public CZavoHesClass {
