@@ -14,6 +14,7 @@
 
 namespace bench {
 
+// clang-format off
 class Header : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Header",
                  (CZavoHesInt32, cnc),
@@ -68,6 +69,8 @@ class ReqBehavior : public Request {
                  (CZavoHesArray<MeasureReq>, measureList),
                  (CZavoHesArray<EventReq>, eventList))
 };
+
+// clang-format on
 
 constexpr int kItems = 1000;
 

@@ -112,8 +112,8 @@ int CZavoHesArrayBase::Deserialize(CZavoInputParse& parse) {
                      ZAVO_ADD_LAST_CHARS);
     return rc;
   }
-  const uint32_t length = (uint32_t{static_cast<unsigned char>(bytes[0])} << 8) |
-                          static_cast<unsigned char>(bytes[1]);
+  const uint32_t length =
+      (uint32_t{static_cast<unsigned char>(bytes[0])} << 8) | static_cast<unsigned char>(bytes[1]);
   if (length == 0) {
     parse.AddToError("Anonymous lists not supported", ZAVO_ADD_LAST_CHARS);
     return HES_E_NOT_SUPPORTED;
@@ -132,9 +132,9 @@ int CZavoHesArrayBase::Deserialize(CZavoInputParse& parse) {
       !CZavoHesClass::MatchTypeName(ItemNamespace(), ItemClassName(), type + 1, length - 1)) {
     const std::string_view received(type, length);
     if (ItemNamespace().IsEmpty()) {
-      AddError(parse, kLastChars,
-               {"Expected item class \"", View(ItemClassName()), "[]\" but got \"", received,
-                "\""});
+      AddError(
+          parse, kLastChars,
+          {"Expected item class \"", View(ItemClassName()), "[]\" but got \"", received, "\""});
     } else {
       AddError(parse, kLastChars,
                {"Expected item class \"", View(ItemNamespace()), ".", View(ItemClassName()),

@@ -4,8 +4,8 @@
 #include <msgcodec/hes_class.h>
 
 #include <new>
-#include <type_traits>
 #include <string_view>
+#include <type_traits>
 
 #include "error_text.h"
 
@@ -46,8 +46,7 @@ constexpr uint32_t kDefaultBlockEntries = 8;
 
 int CZavoHesClass::ReserveMembers(uint32_t count) {
   if (mMemberBlocks != nullptr || count == 0) return HES_OK;
-  void* raw =
-      ::operator new(sizeof(MemberBlock) + sizeof(CZavoMemberData) * count, std::nothrow);
+  void* raw = ::operator new(sizeof(MemberBlock) + sizeof(CZavoMemberData) * count, std::nothrow);
   if (raw == nullptr) return HES_E_NO_MEMORY;
   mMemberBlocks = new (raw) MemberBlock{nullptr, count, 0};
   return HES_OK;
@@ -56,8 +55,8 @@ int CZavoHesClass::ReserveMembers(uint32_t count) {
 int CZavoHesClass::InsertMember(const CZavoHesName& name, CZavoHesObject& member) {
   MemberBlock* block = mMemberBlocks;
   if (block == nullptr || block->used == block->capacity) {
-    void* raw = ::operator new(
-        sizeof(MemberBlock) + sizeof(CZavoMemberData) * kDefaultBlockEntries, std::nothrow);
+    void* raw = ::operator new(sizeof(MemberBlock) + sizeof(CZavoMemberData) * kDefaultBlockEntries,
+                               std::nothrow);
     if (raw == nullptr) return HES_E_NO_MEMORY;
     block = new (raw) MemberBlock{mMemberBlocks, kDefaultBlockEntries, 0};
     mMemberBlocks = block;
@@ -110,8 +109,8 @@ bool CZavoHesClass::MatchTypeName(const CZavoHesName& ns, const CZavoHesName& cl
   const std::string_view r(received, length);
   if (ns.IsEmpty()) return r == View(className);
   return r.size() == uint64_t{ns.Length()} + 1 + className.Length() &&
-         r.substr(r.size() - className.Length()) == View(className) &&
-         r[ns.Length()] == '.' && r.substr(0, ns.Length()) == View(ns);
+         r.substr(r.size() - className.Length()) == View(className) && r[ns.Length()] == '.' &&
+         r.substr(0, ns.Length()) == View(ns);
 }
 
 // ---- writing ----
@@ -226,9 +225,9 @@ int CZavoHesClass::VerifyExpectedClassName(CZavoInputParse& parse, const char* n
     AddError(parse, kLastChars,
              {"Expected class \"", View(ClassName()), "\" but got \"", received, "\""});
   } else {
-    AddError(parse, kLastChars,
-             {"Expected class \"", View(ns), ".", View(ClassName()), "\" but got \"", received,
-              "\""});
+    AddError(
+        parse, kLastChars,
+        {"Expected class \"", View(ns), ".", View(ClassName()), "\" but got \"", received, "\""});
   }
   return HES_E_FORMAT;
 }
@@ -292,8 +291,7 @@ int CZavoHesClass::DeserializeMembers(CZavoInputParse& parse) {
     if (input.Extract(name, length) != HES_OK) {
       parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
       AppendClassNameToError(parse);
-      parse.AddToError(", Got member data length, but could not get the name",
-                       ZAVO_ADD_LAST_CHARS);
+      parse.AddToError(", Got member data length, but could not get the name", ZAVO_ADD_LAST_CHARS);
       return HES_E_NO_DATA;
     }
     CZavoMemberData* entry = FindMember(name, length);

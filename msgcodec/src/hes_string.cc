@@ -6,8 +6,6 @@
 #include <cstring>
 #include <new>
 
-
-
 namespace {
 
 constexpr uint32_t kChunk = 0xFFFF;
@@ -95,8 +93,8 @@ int DecodeUtf8(CZavoInputParse& parse, char16_t& unit) {
           ZAVO_NO_LAST_CHARS);
       return HES_E_FORMAT;
     }
-    unit = static_cast<char16_t>(((lead & 0x0F) << 12) | ((more[0] & 0x3F) << 6) |
-                                 (more[1] & 0x3F));
+    unit =
+        static_cast<char16_t>(((lead & 0x0F) << 12) | ((more[0] & 0x3F) << 6) | (more[1] & 0x3F));
   } else if ((lead & 0xF8) == 0xF0) {
     parse.AddToError("utf8: Unicode value greater than 0xFFFF not supported yet",
                      ZAVO_NO_LAST_CHARS);

@@ -2,12 +2,12 @@
 // Reply := "r" major minor result "z"   (the version bytes are not checked)
 #include <msgcodec/msgcodec_call.h>
 
-int MsgCodecBuildRequest(const char* method, uint32_t methodLength,
-                         const CZavoHesClass& argument, CZavoOutput& output) {
+int MsgCodecBuildRequest(const char* method, uint32_t methodLength, const CZavoHesClass& argument,
+                         CZavoOutput& output) {
   const uint32_t saved = output.DataSize();
   if (methodLength > 0xFFFF) return HES_E_BAD_ARGUMENT;
-  const char head[6] = {'c', 0x00, 0x01, 'm', static_cast<char>(methodLength >> 8),
-                        static_cast<char>(methodLength)};
+  const char head[6] = {
+      'c', 0x00, 0x01, 'm', static_cast<char>(methodLength >> 8), static_cast<char>(methodLength)};
   int rc = output.Append(head, sizeof(head));
   if (rc == HES_OK) rc = output.Append(method, methodLength);
   if (rc == HES_OK) rc = argument.Serialize(output);

@@ -57,14 +57,14 @@ int CZavoInputParse::SkipValue() {
       // Objects and lists inside skipped values nest through this function: bound the depth
       // so that a reply of nested markers cannot exhaust the stack.
       if (mSkipDepth >= kMaxSkipDepth) {
-        AddError(*this, kLastChars,
-                 {"Cannot skip: values nested deeper than ", std::to_string(kMaxSkipDepth),
-                  " levels"});
+        AddError(
+            *this, kLastChars,
+            {"Cannot skip: values nested deeper than ", std::to_string(kMaxSkipDepth), " levels"});
         return HES_E_FORMAT;
       }
       ++mSkipDepth;
-      const int rc = marker == 'M' ? SkipWith<CZavoHesSkipClass>(*this)
-                                   : SkipWith<CZavoHesSkipArray>(*this);
+      const int rc =
+          marker == 'M' ? SkipWith<CZavoHesSkipClass>(*this) : SkipWith<CZavoHesSkipArray>(*this);
       --mSkipDepth;
       return rc;
     }

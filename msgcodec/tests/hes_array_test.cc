@@ -147,6 +147,17 @@ TEST(HesArrayTest, ReadingErrors) {
   }
 }
 
+TEST(HesArrayTest, HugeCountReservesNothingUpFront) {
+  // Two billion items announced, three sent: the slots grow only with the items read.
+  const std::string bytes = "V" + TypeName("[zavo.cl.GeneralReq") + B("l\x7F\xFF\xFF\xFF", 5) +
+                            "NNN";
+  CZavoHesArray<msgtest::GeneralReq> list;
+  const Outcome r = ReadInto(list, bytes);
+  EXPECT_EQ(r.rc, -1999996);
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.Capacity(), 20);
+}
+
 TEST(HesArrayTest, MalformedThirdItemEmptiesTheList) {
   const std::string bytes = "V" + TypeName("[zavo.cl.GeneralReq") + Count(4) + GeneralReq(1) +
                             GeneralReq(2) + "M" + TypeName("zavo.cl.GeneralReq") +

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "test_messages.h"
@@ -108,6 +109,39 @@ TEST(HesClassTest, VisitorWalksBaseMembersFirst) {
   });
   EXPECT_EQ(names, (std::vector<std::string>{"reqID", "header", "items", "general", "note"}));
   EXPECT_EQ(std::string(msgtest::Report::kHes_note.Text()), "note");
+}
+
+// Fills every member of a message by its class, the way a catalogue-wide test does.
+struct FillEveryMember {
+  int seed;
+  template <class Member>
+  int operator()(const CZavoHesName&, Member& member) const {
+    if constexpr (std::is_same_v<Member, CZavoHesString>) {
+      return member.Copy(u"filled");
+    } else if constexpr (std::is_same_v<Member, CZavoHesBinary>) {
+      return member.Copy("\x01\x02", 2);
+    } else if constexpr (std::is_base_of_v<CZavoHesClass, Member>) {
+      return member.VisitHesMembers(*this);
+    } else if constexpr (std::is_base_of_v<CZavoHesArrayBase, Member>) {
+      return HES_OK;
+    } else {
+      member = seed;
+      return HES_OK;
+    }
+  }
+};
+
+TEST(HesClassTest, VisitorFillsAWholeMessage) {
+  msgtest::Report report;
+  ASSERT_EQ(report.VisitHesMembers(FillEveryMember{3}), HES_OK);
+  EXPECT_EQ(static_cast<int32_t>(report.reqID), 3);
+  EXPECT_EQ(static_cast<int64_t>(report.header.cnr), 3);
+  EXPECT_EQ(static_cast<int8_t>(report.general.isLan), 3);
+  EXPECT_EQ(report.note.Length(), 6u);
+  const std::string bytes = Write(report);
+  msgtest::Report back;
+  ASSERT_EQ(ReadInto(back, bytes).rc, HES_OK);
+  EXPECT_EQ(Write(back), bytes);
 }
 
 TEST(HesClassTest, PlainClassAndDeclaredClassOverIt) {

@@ -10,6 +10,8 @@
 
 namespace msgtest {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class GeneralReq : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "GeneralReq",
                  (CZavoHesInt8, isLan))
@@ -100,6 +102,8 @@ class NoTable : public CZavoHesClass {
 class Empty : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Empty")
 };
+
+// clang-format on
 
 // Byte strings in tests: "M" "t" "\x00\x12" ... read as written.
 inline std::string Bytes(std::string_view text) { return std::string(text); }

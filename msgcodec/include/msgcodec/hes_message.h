@@ -26,7 +26,8 @@
 //     HashMembers), then these, in this order; the table takes one allocation;
 //   - VisitHesMembers(f): calls f(const CZavoHesName&, Member&) for every declared member,
 //     bases first, with the member's own class; a non-zero result stops the walk and is
-//     returned (tests fill and compare whole messages with it).
+//     returned (tests fill and compare whole messages with it); members of a base written by
+//     hand are not visited.
 // The macro ends in the public section, so the class can go on with its own operations.
 #pragma once
 
@@ -60,39 +61,40 @@
 #define ZAVO_HES_VISIT_MEMBER_I(type, name) \
   if (int rc = visit(kHes_##name, name); rc != HES_OK) return rc;
 
-#define ZAVO_HES_CLASS(Base, wireNamespace, wireClassName, ...)                               \
- public:                                                                                     \
-  ZAVO_HES_FOR_EACH(ZAVO_HES_DECLARE_MEMBER, __VA_ARGS__)                                    \
-  static constexpr CZavoHesName mNamespace{wireNamespace, sizeof(wireNamespace) - 1};        \
-  static constexpr CZavoHesName mClassName{wireClassName, sizeof(wireClassName) - 1};        \
-  const CZavoHesName& Namespace() const override { return mNamespace; }                      \
-  const CZavoHesName& ClassName() const override { return mClassName; }                      \
-  static constexpr uint32_t kHesMemberCount =                                                \
-      Base::kHesMemberCount ZAVO_HES_FOR_EACH(ZAVO_HES_COUNT_MEMBER, __VA_ARGS__);           \
-  template <class ZavoHesVisitor>                                                            \
-  int VisitHesMembers(ZavoHesVisitor&& visit) {                                              \
-    if (int rc = Base::VisitHesMembers(visit); rc != HES_OK) return rc;                      \
-    return VisitOwnHesMembers(visit);                                                        \
-  }                                                                                          \
-                                                                                             \
- protected:                                                                                  \
-  int HashMembers() override {                                                               \
-    static_assert(std::is_base_of_v<CZavoHesClass, Base>, "a message class derives from a " \
-                                                          "message class");                  \
-    if (int rc = ReserveMembers(kHesMemberCount); rc != HES_OK) return rc;                   \
-    if constexpr (!std::is_same_v<Base, CZavoHesClass>) {                                    \
-      if (int rc = Base::HashMembers(); rc != HES_OK) return rc;                             \
-    }                                                                                        \
-    return VisitOwnHesMembers([this](const CZavoHesName& name, CZavoHesObject& member) {     \
-      return InsertMember(name, member);                                                     \
-    });                                                                                      \
-  }                                                                                          \
-                                                                                             \
- private:                                                                                    \
-  template <class ZavoHesVisitor>                                                            \
-  int VisitOwnHesMembers([[maybe_unused]] ZavoHesVisitor&& visit) {                          \
-    ZAVO_HES_FOR_EACH(ZAVO_HES_VISIT_MEMBER, __VA_ARGS__)                                    \
-    return HES_OK;                                                                           \
-  }                                                                                          \
-                                                                                             \
+#define ZAVO_HES_CLASS(Base, wireNamespace, wireClassName, ...)                          \
+ public:                                                                                 \
+  ZAVO_HES_FOR_EACH(ZAVO_HES_DECLARE_MEMBER, __VA_ARGS__)                                \
+  static constexpr CZavoHesName mNamespace{wireNamespace, sizeof(wireNamespace) - 1};    \
+  static constexpr CZavoHesName mClassName{wireClassName, sizeof(wireClassName) - 1};    \
+  const CZavoHesName& Namespace() const override { return mNamespace; }                  \
+  const CZavoHesName& ClassName() const override { return mClassName; }                  \
+  static constexpr uint32_t kHesMemberCount =                                            \
+      Base::kHesMemberCount ZAVO_HES_FOR_EACH(ZAVO_HES_COUNT_MEMBER, __VA_ARGS__);       \
+  template <class ZavoHesVisitor>                                                        \
+  int VisitHesMembers(ZavoHesVisitor&& visit) {                                          \
+    if (int rc = Base::VisitHesMembers(visit); rc != HES_OK) return rc;                  \
+    return VisitOwnHesMembers(visit);                                                    \
+  }                                                                                      \
+                                                                                         \
+ protected:                                                                              \
+  int HashMembers() override {                                                           \
+    static_assert(std::is_base_of_v<CZavoHesClass, Base>,                                \
+                  "a message class derives from a "                                      \
+                  "message class");                                                      \
+    if (int rc = ReserveMembers(kHesMemberCount); rc != HES_OK) return rc;               \
+    if constexpr (!std::is_same_v<Base, CZavoHesClass>) {                                \
+      if (int rc = Base::HashMembers(); rc != HES_OK) return rc;                         \
+    }                                                                                    \
+    return VisitOwnHesMembers([this](const CZavoHesName& name, CZavoHesObject& member) { \
+      return InsertMember(name, member);                                                 \
+    });                                                                                  \
+  }                                                                                      \
+                                                                                         \
+ private:                                                                                \
+  template <class ZavoHesVisitor>                                                        \
+  int VisitOwnHesMembers([[maybe_unused]] ZavoHesVisitor&& visit) {                      \
+    ZAVO_HES_FOR_EACH(ZAVO_HES_VISIT_MEMBER, __VA_ARGS__)                                \
+    return HES_OK;                                                                       \
+  }                                                                                      \
+                                                                                         \
  public:
