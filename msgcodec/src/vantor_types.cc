@@ -32,9 +32,9 @@ int CZavoValueClass::DeserializeValue(CZavoHesObject& value, CZavoInputParse& pa
   if (IsNull()) return HES_OK;
   CZavoInput& input = parse.Input();
   const char* bytes = nullptr;
-  rc = input.Extract(bytes, kValueMemberSize) != HES_OK ? HES_E_NO_DATA
+  rc = input.Extract(bytes, kValueMemberSize) != HES_OK          ? HES_E_NO_DATA
        : std::memcmp(bytes, kValueMember, kValueMemberSize) != 0 ? HES_E_FORMAT
-                                                                   : HES_OK;
+                                                                 : HES_OK;
   if (rc != HES_OK) {
     parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
     AppendClassNameToError(parse);

@@ -25,7 +25,9 @@ inline std::string Obj(std::string_view type) {
   return "Mt" + Big(type.size(), 2) + std::string(type);
 }
 // "S" length member-name
-inline std::string Mem(std::string_view name) { return "S" + Big(name.size(), 2) + std::string(name); }
+inline std::string Mem(std::string_view name) {
+  return "S" + Big(name.size(), 2) + std::string(name);
+}
 inline std::string I(int32_t value) { return "I" + Big(static_cast<uint32_t>(value), 4); }
 inline std::string L(int64_t value) { return "L" + Big(static_cast<uint64_t>(value), 8); }
 // "V" "t" length "[item-type" "l" count; the items and "z" follow.
@@ -48,7 +50,8 @@ struct Written {
 inline Written Write(const CZavoHesObject& object) {
   CZavoOutput output(256);
   const int rc = object.Serialize(output);
-  return {rc, output.Data() == nullptr ? std::string() : std::string(output.Data(), output.DataSize())};
+  return {rc,
+          output.Data() == nullptr ? std::string() : std::string(output.Data(), output.DataSize())};
 }
 
 struct Read {
@@ -77,9 +80,9 @@ struct IsList<CZavoHesArray<T>> : std::true_type {
 template <class M>
 constexpr bool kIsTypedValue = std::is_base_of_v<VantorTypes::CZavoValueClass, M>;
 template <class M>
-constexpr bool kIsNullable = std::is_same_v<M, CZavoHesString> ||
-                             std::is_same_v<M, CZavoHesBinary> ||
-                             std::is_base_of_v<CZavoHesClass, M> || IsList<M>::value;
+constexpr bool kIsNullable =
+    std::is_same_v<M, CZavoHesString> || std::is_same_v<M, CZavoHesBinary> ||
+    std::is_base_of_v<CZavoHesClass, M> || IsList<M>::value;
 
 // The number a scalar member holds.
 int8_t RawOf(const CZavoHesInt8&);

@@ -193,8 +193,8 @@ TEST_F(CatalogueClassTest, MembersMissingOnTheWireEndNullOrUnchanged) {
 
 TEST_F(CatalogueClassTest, UnknownMembersAreSkipped) {
   // An unknown nested object first; an unknown list and an unknown string last.
-  const std::string object = Obj("zavo.cl.Unknown") + Mem("a") + I(1) + Mem("b") +
-                             EmptyList("zavo.cl.Other") + "z";
+  const std::string object =
+      Obj("zavo.cl.Unknown") + Mem("a") + I(1) + Mem("b") + EmptyList("zavo.cl.Other") + "z";
   const std::string list = List("zavo.cl.Unknown", 2) + object + "N" + "z";
   ForEachClass([&](const ClassCase& c, const std::string& name) {
     const std::string filled = FilledBytes(c);
@@ -258,8 +258,8 @@ TEST(CatalogueGoldenTest, DefaultMessages) {
            Mem("m_connStatues") + I(0) + Mem("m_featureBitMap") + TypedInt("CT_Uint32", 0) +
            Mem("SIZE") + I(0) + "z"},
       {"ReportUpdateServiceResponse", reportRsp,
-       Obj("services.ReportUpdateServiceResponse") + Mem("serviceHeader") +
-           DefaultServiceHeader() + Mem("rspID") + I(0) + Mem("m_success") + "F" + "z"},
+       Obj("services.ReportUpdateServiceResponse") + Mem("serviceHeader") + DefaultServiceHeader() +
+           Mem("rspID") + I(0) + Mem("m_success") + "F" + "z"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -343,9 +343,8 @@ TEST(CatalogueReadTest, ResTopologyWithApItemsOfAnotherTypeFails) {
   zavo::cl::ResTopology response;
   const Read read = ReadInto(response, reply);
   EXPECT_EQ(read.rc, HES_E_FORMAT);
-  EXPECT_EQ(read.error.rfind(
-                "Expected item class \"zavo.cl.ApRes[]\" but got \"[zavo.cl.ApReq\"", 0),
-            0u)
+  EXPECT_EQ(
+      read.error.rfind("Expected item class \"zavo.cl.ApRes[]\" but got \"[zavo.cl.ApReq\"", 0), 0u)
       << read.error;
   EXPECT_NE(read.error.find(". This happens in member \"apList\" of class \"zavo.cl.ResTopology\""),
             std::string::npos)

@@ -31,13 +31,20 @@ struct TypeCase {
 
 const std::vector<TypeCase>& AllTypes() {
   static const std::vector<TypeCase> cases = {
-      TypeCase::Of<CT_CncId>(),          TypeCase::Of<CT_CnuId>(),
-      TypeCase::Of<CT_CnrID>(),          TypeCase::Of<CT_Uint16>(),
-      TypeCase::Of<CT_Uint32>(),         TypeCase::Of<CT_RegistrationStatus>(),
-      TypeCase::Of<CT_NetworkType>(),    TypeCase::Of<CT_Cipher>(),
-      TypeCase::Of<CT_ApServiceType>(),  TypeCase::Of<CT_ConntectionQuality>(),
-      TypeCase::Of<CT_Accessibility>(),  TypeCase::Of<CT_MacAddr>(),
-      TypeCase::Of<CT_SSID>(),           TypeCase::Of<CT_IPAddr>(),
+      TypeCase::Of<CT_CncId>(),
+      TypeCase::Of<CT_CnuId>(),
+      TypeCase::Of<CT_CnrID>(),
+      TypeCase::Of<CT_Uint16>(),
+      TypeCase::Of<CT_Uint32>(),
+      TypeCase::Of<CT_RegistrationStatus>(),
+      TypeCase::Of<CT_NetworkType>(),
+      TypeCase::Of<CT_Cipher>(),
+      TypeCase::Of<CT_ApServiceType>(),
+      TypeCase::Of<CT_ConntectionQuality>(),
+      TypeCase::Of<CT_Accessibility>(),
+      TypeCase::Of<CT_MacAddr>(),
+      TypeCase::Of<CT_SSID>(),
+      TypeCase::Of<CT_IPAddr>(),
       TypeCase::Of<CT_MeasurementType>(),
   };
   return cases;
@@ -58,8 +65,7 @@ class TypedValueTest : public ::testing::Test {
 };
 
 TEST_F(TypedValueTest, Uint16WritesItsGoldenBytes) {
-  static const char kExpected[] =
-      "Mt\x00\x15VantorTypes.CT_Uint16S\x00\x05valueI\x00\x00\x00\x50z";
+  static const char kExpected[] = "Mt\x00\x15VantorTypes.CT_Uint16S\x00\x05valueI\x00\x00\x00\x50z";
   EXPECT_EQ(Write(CT_Uint16(80)).bytes, std::string(kExpected, sizeof(kExpected) - 1));
 }
 
@@ -144,8 +150,8 @@ TEST_F(TypedValueTest, AcceptsNoMemberButValue) {
       c.fill(*value);
       return Write(*value).bytes;
     }();
-    const std::string valueBytes = filled.substr(4 + type.size() + 8, filled.size() - 4 -
-                                                                          type.size() - 8 - 1);
+    const std::string valueBytes =
+        filled.substr(4 + type.size() + 8, filled.size() - 4 - type.size() - 8 - 1);
     const struct {
       const char* name;
       std::string bytes;
@@ -156,7 +162,8 @@ TEST_F(TypedValueTest, AcceptsNoMemberButValue) {
         {"a longer name", Obj(type) + Mem("values") + valueBytes + "z", HES_E_FORMAT, wrongName},
         {"no member", Obj(type) + "z", HES_E_NO_DATA, wrongName},
         {"a member after value", Obj(type) + Mem("value") + valueBytes + Mem("extra") + I(1) + "z",
-         HES_E_FORMAT, "Expected terminating 'z' for class \"" + type + "\" but got something else"},
+         HES_E_FORMAT,
+         "Expected terminating 'z' for class \"" + type + "\" but got something else"},
         {"no end", Obj(type) + Mem("value") + valueBytes, HES_E_NO_DATA,
          "Failed to read terminating 'z' for . Last chars read: "},
         {"another type", Obj("VantorTypes.CT_Other") + Mem("value") + valueBytes + "z",
@@ -212,7 +219,8 @@ TEST_F(TypedValueTest, IpAddressInBothOrders) {
     int network;
   } cases[] = {
       {std::string("\x0A\x00\x00\x01", 4), 167772161, 0x0100000A},
-      {std::string("\xC0\xA8\x01\xFE", 4), static_cast<int>(0xC0A801FEu), static_cast<int>(0xFE01A8C0u)},
+      {std::string("\xC0\xA8\x01\xFE", 4), static_cast<int>(0xC0A801FEu),
+       static_cast<int>(0xFE01A8C0u)},
       {std::string("\x0A\x00\x00\x01\x07", 5), 167772161, 0x0100000A},
       {std::string("\x0A\x00\x00", 3), 0, 0},
       {"", 0, 0},

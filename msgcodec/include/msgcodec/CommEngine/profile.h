@@ -9,6 +9,8 @@
 
 namespace CommEngine {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT CCMP_IE_NetworkProfile : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "CommEngine", "CCMP_IE_NetworkProfile",
                  (CZavoHesInt16, m_ieId),
@@ -125,4 +127,5 @@ class MSGCODEC_EXPORT CCMP_IE_StatisticInfo : public CZavoHesClass {
                  (CZavoHesInt32, SIZE))
 };
 
+// clang-format on
 }  // namespace CommEngine

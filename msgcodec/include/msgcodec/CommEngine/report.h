@@ -8,6 +8,8 @@
 
 namespace CommEngine {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT CCMP_IE_ConnectionReport : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "CommEngine", "CCMP_IE_ConnectionReport",
                  (CZavoHesInt32, m_ieId),
@@ -83,4 +85,5 @@ class MSGCODEC_EXPORT CCMP_IE_TopologyRspV3 : public CZavoHesClass {
                  (CZavoHesInt32, SIZE))
 };
 
+// clang-format on
 }  // namespace CommEngine

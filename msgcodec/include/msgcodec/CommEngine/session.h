@@ -11,6 +11,8 @@
 
 namespace CommEngine {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT CCMP_IE_ClientRegistrationReq : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "CommEngine", "CCMP_IE_ClientRegistrationReq",
                  (CZavoHesInt32, m_ieId),
@@ -105,4 +107,5 @@ class MSGCODEC_EXPORT CCMP_IE_VersionUpdate : public CZavoHesClass {
                  (CZavoHesInt32, SIZE))
 };
 
+// clang-format on
 }  // namespace CommEngine

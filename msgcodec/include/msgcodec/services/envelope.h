@@ -7,6 +7,8 @@
 
 namespace services {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT ServiceHeader : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "services", "ServiceHeader",
                  (CZavoHesInt32, m_CNCID),
@@ -27,4 +29,5 @@ class MSGCODEC_EXPORT ServiceResponse : public CZavoHesClass {
                  (CZavoHesInt32, rspID))
 };
 
+// clang-format on
 }  // namespace services

@@ -11,6 +11,8 @@
 
 namespace services {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT ReportUpdateServiceRequest : public ServiceRequest {
   ZAVO_HES_CLASS(ServiceRequest, "services", "ReportUpdateServiceRequest",
                  (CommEngine::CCMP_IE_ConnectionReport, ccmp_ie_connectionReport))
@@ -32,4 +34,5 @@ class MSGCODEC_EXPORT TopologyServiceResponse : public ServiceResponse {
                  (CZavoHesArray<CommEngine::CCMP_IE_TopologyRspV3>, rsp))
 };
 
+// clang-format on
 }  // namespace services

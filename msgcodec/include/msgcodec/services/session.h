@@ -9,6 +9,8 @@
 
 namespace services {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT RegistrationServiceRequest : public ServiceRequest {
   ZAVO_HES_CLASS(ServiceRequest, "services", "RegistrationServiceRequest",
                  (CommEngine::CCMP_IE_ClientRegistrationReq, req))
@@ -47,4 +49,5 @@ class MSGCODEC_EXPORT ConnectServiceResponse : public ServiceResponse {
                  (CommEngine::CCMP_IE_ServerInfo, m_serverInfo))
 };
 
+// clang-format on
 }  // namespace services

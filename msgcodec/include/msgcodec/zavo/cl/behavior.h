@@ -11,6 +11,8 @@
 
 namespace zavo::cl {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT MeasureReq : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "MeasureReq",
                  (CZavoHesInt32, recType),
@@ -63,4 +65,5 @@ class MSGCODEC_EXPORT ResBehavior : public Response {
                  (CZavoHesString, desc))
 };
 
+// clang-format on
 }  // namespace zavo::cl

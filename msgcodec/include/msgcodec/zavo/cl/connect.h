@@ -10,6 +10,8 @@
 
 namespace zavo::cl {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT OneTouchBtnData : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "OneTouchBtnData",
                  (CZavoHesInt32, index),
@@ -102,4 +104,5 @@ class MSGCODEC_EXPORT ResConnectV2 : public Response {
                  (CZavoHesUInt8, forceOpenUrl))
 };
 
+// clang-format on
 }  // namespace zavo::cl

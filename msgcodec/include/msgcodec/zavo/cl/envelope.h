@@ -8,6 +8,8 @@
 
 namespace zavo::cl {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT Header : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Header",
                  (CZavoHesInt32, cnc),
@@ -29,4 +31,5 @@ class MSGCODEC_EXPORT Response : public CZavoHesClass {
                  (Header, header))
 };
 
+// clang-format on
 }  // namespace zavo::cl

@@ -10,6 +10,8 @@
 
 namespace zavo::cl {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT Cmpgn : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Cmpgn",
                  (CZavoHesInt32, channel),
@@ -43,4 +45,5 @@ class MSGCODEC_EXPORT ResRegister : public Response {
                  (CZavoHesString, description))
 };
 
+// clang-format on
 }  // namespace zavo::cl

@@ -11,6 +11,8 @@
 
 namespace zavo::cl {
 
+// Declarations read as tables: keep their layout.
+// clang-format off
 class MSGCODEC_EXPORT GeneralReq : public CZavoHesClass {
   ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "GeneralReq",
                  (CZavoHesInt8, isLan))
@@ -216,4 +218,5 @@ class MSGCODEC_EXPORT ResTopology : public Response {
                  (CZavoHesArray<ApRes>, apList))
 };
 
+// clang-format on
 }  // namespace zavo::cl
