@@ -150,7 +150,7 @@ namespace {
 // Widths and precisions beyond this are cut: a format cannot make us allocate without bound.
 constexpr int kMaxWidth = 4096;
 
-struct Spec {
+struct Directive {
   bool left = false, plus = false, space = false, zero = false, alt = false;
   int width = 0;
   int precision = -1;
@@ -186,85 +186,87 @@ double AsDouble(const SFormatArg& a) {
   }
 }
 
-void Pad(std::u16string& out, const std::u16string& body, const Spec& spec) {
-  const int fill = spec.width - static_cast<int>(body.size());
-  if (fill > 0 && !spec.left) out.append(static_cast<size_t>(fill), u' ');
+void Pad(std::u16string& out, const std::u16string& body, const Directive& directive) {
+  const int fill = directive.width - static_cast<int>(body.size());
+  if (fill > 0 && !directive.left) out.append(static_cast<size_t>(fill), u' ');
   out += body;
-  if (fill > 0 && spec.left) out.append(static_cast<size_t>(fill), u' ');
+  if (fill > 0 && directive.left) out.append(static_cast<size_t>(fill), u' ');
 }
 
-void FormatInteger(std::u16string& out, const SFormatArg& arg, char16_t conv, const Spec& spec) {
+void FormatInteger(std::u16string& out, const SFormatArg& arg, char16_t conv,
+                   const Directive& directive) {
   const int64_t raw = AsSigned(arg);
   const bool is_signed = conv == u'd' || conv == u'i';
   bool negative = false;
   uint64_t magnitude;
   if (is_signed) {
     int64_t v = raw;
-    if (spec.bits == 32) v = static_cast<int32_t>(raw);
-    if (spec.bits == 16) v = static_cast<int16_t>(raw);
-    if (spec.bits == 8) v = static_cast<int8_t>(raw);
+    if (directive.bits == 32) v = static_cast<int32_t>(raw);
+    if (directive.bits == 16) v = static_cast<int16_t>(raw);
+    if (directive.bits == 8) v = static_cast<int8_t>(raw);
     negative = v < 0;
     magnitude = negative ? ~static_cast<uint64_t>(v) + 1 : static_cast<uint64_t>(v);
   } else {
     uint64_t v = static_cast<uint64_t>(raw);
-    if (spec.bits == 32) v = static_cast<uint32_t>(v);
-    if (spec.bits == 16) v = static_cast<uint16_t>(v);
-    if (spec.bits == 8) v = static_cast<uint8_t>(v);
+    if (directive.bits == 32) v = static_cast<uint32_t>(v);
+    if (directive.bits == 16) v = static_cast<uint16_t>(v);
+    if (directive.bits == 8) v = static_cast<uint8_t>(v);
     magnitude = v;
   }
   const unsigned base = conv == u'x' || conv == u'X' ? 16 : conv == u'o' ? 8 : 10;
   const char* digits = conv == u'X' ? "0123456789ABCDEF" : "0123456789abcdef";
   std::u16string number;
   for (uint64_t m = magnitude; m != 0; m /= base) number.insert(number.begin(), digits[m % base]);
-  if (spec.precision < 0 && number.empty()) number = u"0";
-  if (spec.precision > static_cast<int>(number.size())) {
-    number.insert(0, static_cast<size_t>(spec.precision) - number.size(), u'0');
+  if (directive.precision < 0 && number.empty()) number = u"0";
+  if (directive.precision > static_cast<int>(number.size())) {
+    number.insert(0, static_cast<size_t>(directive.precision) - number.size(), u'0');
   }
   std::u16string prefix;
   if (negative) {
     prefix = u"-";
-  } else if (is_signed && spec.plus) {
+  } else if (is_signed && directive.plus) {
     prefix = u"+";
-  } else if (is_signed && spec.space) {
+  } else if (is_signed && directive.space) {
     prefix = u" ";
   }
-  if (spec.alt && magnitude != 0) {
+  if (directive.alt && magnitude != 0) {
     if (base == 16) prefix += conv == u'X' ? u"0X" : u"0x";
     if (base == 8 && number[0] != u'0') number.insert(number.begin(), u'0');
   }
-  if (spec.zero && !spec.left && spec.precision < 0) {
-    const int fill = spec.width - static_cast<int>(prefix.size() + number.size());
+  if (directive.zero && !directive.left && directive.precision < 0) {
+    const int fill = directive.width - static_cast<int>(prefix.size() + number.size());
     if (fill > 0) number.insert(0, static_cast<size_t>(fill), u'0');
   }
-  Pad(out, prefix + number, spec);
+  Pad(out, prefix + number, directive);
 }
 
-void FormatFloat(std::u16string& out, const SFormatArg& arg, char16_t conv, const Spec& spec) {
+void FormatFloat(std::u16string& out, const SFormatArg& arg, char16_t conv,
+                 const Directive& directive) {
   // The narrow format is built here from parsed parts only, never from the caller's text.
   char fmt[32];
   int n = 0;
   fmt[n++] = '%';
-  if (spec.left) fmt[n++] = '-';
-  if (spec.plus) fmt[n++] = '+';
-  if (spec.space) fmt[n++] = ' ';
-  if (spec.zero) fmt[n++] = '0';
-  if (spec.alt) fmt[n++] = '#';
+  if (directive.left) fmt[n++] = '-';
+  if (directive.plus) fmt[n++] = '+';
+  if (directive.space) fmt[n++] = ' ';
+  if (directive.zero) fmt[n++] = '0';
+  if (directive.alt) fmt[n++] = '#';
   fmt[n++] = '*';
   fmt[n++] = '.';
   fmt[n++] = '*';
   fmt[n++] = static_cast<char>(conv);
   fmt[n] = '\0';
-  const int precision = spec.precision < 0 ? 6 : spec.precision;
+  const int precision = directive.precision < 0 ? 6 : directive.precision;
   const double value = AsDouble(arg);
-  const int len = std::snprintf(nullptr, 0, fmt, spec.width, precision, value);
+  const int len = std::snprintf(nullptr, 0, fmt, directive.width, precision, value);
   if (len <= 0) return;
   std::string buffer(static_cast<size_t>(len) + 1, '\0');
-  std::snprintf(buffer.data(), buffer.size(), fmt, spec.width, precision, value);
+  std::snprintf(buffer.data(), buffer.size(), fmt, directive.width, precision, value);
   buffer.resize(static_cast<size_t>(len));
   out += Utf8ToUtf16(buffer);
 }
 
-void FormatText(std::u16string& out, const SFormatArg& arg, const Spec& spec) {
+void FormatText(std::u16string& out, const SFormatArg& arg, const Directive& directive) {
   std::u16string text;
   switch (arg.kind) {
     case SFormatArg::kWide:
@@ -288,10 +290,10 @@ void FormatText(std::u16string& out, const SFormatArg& arg, const Spec& spec) {
     default:
       return;
   }
-  if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision)) {
-    text.resize(static_cast<size_t>(spec.precision));
+  if (directive.precision >= 0 && text.size() > static_cast<size_t>(directive.precision)) {
+    text.resize(static_cast<size_t>(directive.precision));
   }
-  Pad(out, text, spec);
+  Pad(out, text, directive);
 }
 
 }  // namespace
@@ -313,18 +315,18 @@ CZavoString& CZavoString::FormatList(const char16_t* format, const SFormatArg* a
       ++i;
       continue;
     }
-    Spec spec;
+    Directive directive;
     for (; i < f.size(); ++i) {
       if (f[i] == u'-') {
-        spec.left = true;
+        directive.left = true;
       } else if (f[i] == u'+') {
-        spec.plus = true;
+        directive.plus = true;
       } else if (f[i] == u' ') {
-        spec.space = true;
+        directive.space = true;
       } else if (f[i] == u'0') {
-        spec.zero = true;
+        directive.zero = true;
       } else if (f[i] == u'#') {
-        spec.alt = true;
+        directive.alt = true;
       } else {
         break;
       }
@@ -342,31 +344,31 @@ CZavoString& CZavoString::FormatList(const char16_t* format, const SFormatArg* a
       }
       target = v;
     };
-    read_number(spec.width);
-    if (spec.width < 0) {
-      spec.left = true;
-      spec.width = -spec.width;
+    read_number(directive.width);
+    if (directive.width < 0) {
+      directive.left = true;
+      directive.width = -directive.width;
     }
     if (i < f.size() && f[i] == u'.') {
       ++i;
-      read_number(spec.precision);
-      if (spec.precision < 0) spec.precision = -1;
+      read_number(directive.precision);
+      if (directive.precision < 0) directive.precision = -1;
     }
     // Length modifiers of the Windows and the C library printf.
     const std::u16string_view rest = f.substr(i);
     if (rest.substr(0, 3) == u"I64") {
-      spec.bits = 64, i += 3;
+      directive.bits = 64, i += 3;
     } else if (rest.substr(0, 3) == u"I32") {
-      spec.bits = 32, i += 3;
+      directive.bits = 32, i += 3;
     } else if (rest.substr(0, 2) == u"ll") {
-      spec.bits = 64, i += 2;
+      directive.bits = 64, i += 2;
     } else if (rest.substr(0, 2) == u"hh") {
-      spec.bits = 8, i += 2;
+      directive.bits = 8, i += 2;
     } else if (!rest.empty() && rest[0] == u'h') {
-      spec.bits = 16, ++i;
+      directive.bits = 16, ++i;
     } else if (!rest.empty() &&
                (rest[0] == u'I' || rest[0] == u'z' || rest[0] == u'j' || rest[0] == u't')) {
-      spec.bits = 64, ++i;
+      directive.bits = 64, ++i;
     } else if (!rest.empty() && (rest[0] == u'l' || rest[0] == u'w' || rest[0] == u'L')) {
       ++i;  // long is 32 bits in this system; w and L change nothing here
     }
@@ -383,7 +385,7 @@ CZavoString& CZavoString::FormatList(const char16_t* format, const SFormatArg* a
       case u'X':
       case u'o': {
         const SFormatArg* a = take();
-        if (a) FormatInteger(out, *a, conv, spec);
+        if (a) FormatInteger(out, *a, conv, directive);
         break;
       }
       case u'f':
@@ -395,25 +397,25 @@ CZavoString& CZavoString::FormatList(const char16_t* format, const SFormatArg* a
       case u'a':
       case u'A': {
         const SFormatArg* a = take();
-        if (a) FormatFloat(out, *a, conv, spec);
+        if (a) FormatFloat(out, *a, conv, directive);
         break;
       }
       case u's':
       case u'S': {
         const SFormatArg* a = take();
-        if (a) FormatText(out, *a, spec);
+        if (a) FormatText(out, *a, directive);
         break;
       }
       case u'c':
       case u'C': {
         const SFormatArg* a = take();
-        if (a) Pad(out, std::u16string(1, static_cast<char16_t>(AsSigned(*a))), spec);
+        if (a) Pad(out, std::u16string(1, static_cast<char16_t>(AsSigned(*a))), directive);
         break;
       }
       case u'p': {
         const SFormatArg* a = take();
         if (a) {
-          Spec hex;
+          Directive hex;
           hex.precision = 16;
           hex.bits = 64;
           FormatInteger(out, *a, u'X', hex);
