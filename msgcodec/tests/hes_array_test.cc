@@ -9,6 +9,8 @@
 namespace {
 
 using msgtest::ErrorText;
+using msgtest::Outcome;
+using msgtest::ReadInto;
 using msgtest::MemberName;
 using msgtest::TypeName;
 using msgtest::Write;
@@ -21,19 +23,6 @@ std::string Count(uint32_t n) {
 std::string GeneralReq(int isLan) {
   return "M" + TypeName("zavo.cl.GeneralReq") + MemberName("isLan") +
          std::string{'I', 0, 0, 0, static_cast<char>(isLan)} + "z";
-}
-
-struct Outcome {
-  int rc;
-  std::string error;
-  uint32_t consumed;
-};
-
-Outcome ReadInto(CZavoHesObject& value, const std::string& bytes) {
-  CZavoInput input(bytes.data(), static_cast<uint32_t>(bytes.size()));
-  CZavoInputParse parse(input);
-  const int rc = value.Deserialize(parse);
-  return {rc, ErrorText(parse), input.GetNumExtracted()};
 }
 
 TEST(HesArrayTest, EmptyListGoldenBytes) {

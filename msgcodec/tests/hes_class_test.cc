@@ -11,6 +11,8 @@
 namespace {
 
 using msgtest::ErrorText;
+using msgtest::Outcome;
+using msgtest::ReadInto;
 using msgtest::Len16;
 using msgtest::MemberName;
 using msgtest::TypeName;
@@ -25,19 +27,6 @@ std::string L64(uint64_t v) {
   std::string s = "L";
   for (int i = 7; i >= 0; --i) s += static_cast<char>(v >> (8 * i));
   return s;
-}
-
-struct Outcome {
-  int rc;
-  std::string error;
-  uint32_t consumed;
-};
-
-Outcome ReadInto(CZavoHesObject& value, const std::string& bytes) {
-  CZavoInput input(bytes.data(), static_cast<uint32_t>(bytes.size()));
-  CZavoInputParse parse(input);
-  const int rc = value.Deserialize(parse);
-  return {rc, ErrorText(parse), input.GetNumExtracted()};
 }
 
 TEST(HesNameTest, CompareBytesThenLengths) {

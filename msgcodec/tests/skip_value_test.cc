@@ -9,16 +9,11 @@
 namespace {
 
 using msgtest::ErrorText;
+using msgtest::Outcome;
 using msgtest::MemberName;
 using msgtest::TypeName;
 
 std::string B(const char* bytes, size_t n) { return std::string(bytes, n); }
-
-struct Outcome {
-  int rc;
-  std::string error;
-  uint32_t consumed;
-};
 
 Outcome Skip(const std::string& bytes) {
   CZavoInput input(bytes.data(), static_cast<uint32_t>(bytes.size()));

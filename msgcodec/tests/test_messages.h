@@ -139,4 +139,19 @@ inline std::string MemberName(std::string_view name) {
   return "S" + Len16(static_cast<uint32_t>(name.size())) + std::string(name);
 }
 
+// What one read did: its code, the error text, and how many bytes it consumed.
+struct Outcome {
+  int rc;
+  std::string error;
+  uint32_t consumed;
+};
+
+// Reads bytes into value through a fresh input.
+inline Outcome ReadInto(CZavoHesObject& value, const std::string& bytes) {
+  CZavoInput input(bytes.data(), static_cast<uint32_t>(bytes.size()));
+  CZavoInputParse parse(input);
+  const int rc = value.Deserialize(parse);
+  return {rc, ErrorText(parse), input.GetNumExtracted()};
+}
+
 }  // namespace msgtest
