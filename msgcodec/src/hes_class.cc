@@ -181,6 +181,13 @@ int CZavoHesClass::Deserialize(CZavoInputParse& parse) {
 }
 
 int CZavoHesClass::StartDeserialize(CZavoInputParse& parse) {
+  CZavoHesName received{"", 0};
+  const int rc = ReadObjectStart(parse, received);
+  if (rc != HES_OK || mIsNull || !mVerifyClassName) return rc;
+  return VerifyExpectedClassName(parse, received.Text(), received.Length());
+}
+
+int CZavoHesClass::ReadObjectStart(CZavoInputParse& parse, CZavoHesName& typeName) {
   CZavoInput& input = parse.Input();
   char marker = 0;
   if (input.ReadByte(marker) != HES_OK) {
@@ -212,7 +219,7 @@ int CZavoHesClass::StartDeserialize(CZavoInputParse& parse) {
     parse.AddToError("Failed to get read class name", ZAVO_ADD_LAST_CHARS);
     return rc;
   }
-  if (mVerifyClassName) return VerifyExpectedClassName(parse, bytes, length);
+  typeName = CZavoHesName(bytes, length);
   return HES_OK;
 }
 
@@ -260,43 +267,53 @@ int CZavoHesClass::DeserializeOneMember(const char* name, uint32_t nameLength,
   return rc;
 }
 
+int CZavoHesClass::ReadMemberName(CZavoInputParse& parse, const char*& name, uint32_t& length,
+                                  bool& end) {
+  CZavoInput& input = parse.Input();
+  char marker = 0;
+  if (input.ReadByte(marker) != HES_OK) {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", expected either 'S' or 'z' but could not get data", ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  end = marker == 'z';
+  if (end) return HES_OK;
+  if (marker != 'S') {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", expected either 'S' or 'z' but got something else", ZAVO_ADD_LAST_CHARS);
+    return HES_E_FORMAT;
+  }
+  const char* bytes;
+  if (input.Extract(bytes, 2) != HES_OK) {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", expected member name length (after 'S') but got no data",
+                     ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  length = ReadBig16(bytes);
+  if (input.Extract(name, length) != HES_OK) {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", Got member data length, but could not get the name", ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  return HES_OK;
+}
+
 int CZavoHesClass::DeserializeMembers(CZavoInputParse& parse) {
   NullifyAllMembers();
-  CZavoInput& input = parse.Input();
   for (;;) {
-    char marker = 0;
-    if (input.ReadByte(marker) != HES_OK) {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", expected either 'S' or 'z' but could not get data", ZAVO_ADD_LAST_CHARS);
-      return HES_E_NO_DATA;
-    }
-    if (marker == 'z') return HES_OK;
-    if (marker != 'S') {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", expected either 'S' or 'z' but got something else", ZAVO_ADD_LAST_CHARS);
-      return HES_E_FORMAT;
-    }
-    const char* bytes;
-    if (input.Extract(bytes, 2) != HES_OK) {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", expected member name length (after 'S') but got no data",
-                       ZAVO_ADD_LAST_CHARS);
-      return HES_E_NO_DATA;
-    }
-    const uint32_t length = ReadBig16(bytes);
-    const char* name;
-    if (input.Extract(name, length) != HES_OK) {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", Got member data length, but could not get the name", ZAVO_ADD_LAST_CHARS);
-      return HES_E_NO_DATA;
-    }
+    const char* name = nullptr;
+    uint32_t length = 0;
+    bool end = false;
+    int rc = ReadMemberName(parse, name, length, end);
+    if (rc != HES_OK || end) return rc;
     CZavoMemberData* entry = FindMember(name, length);
-    const int rc = entry != nullptr ? DeserializeOneMember(name, length, *entry->mMember, parse)
-                                    : parse.SkipValue();
+    rc = entry != nullptr ? DeserializeOneMember(name, length, *entry->mMember, parse)
+                          : parse.SkipValue();
     if (rc != HES_OK) return rc;
   }
 }

@@ -90,6 +90,12 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
   // "N" the object is null and nothing more belongs to it.
   int StartDeserialize(CZavoInputParse& parse);
   int EndDeserialize(CZavoInputParse& parse);
+  // StartDeserialize without the name check: after "M" typeName points at the received type
+  // name (inside the input); after "N" the object is null.
+  int ReadObjectStart(CZavoInputParse& parse, CZavoHesName& typeName);
+  // The next member name ("S" length name), or the closing "z" (end true). name points into the
+  // input.
+  int ReadMemberName(CZavoInputParse& parse, const char*& name, uint32_t& length, bool& end);
   int VerifyExpectedClassName(CZavoInputParse& parse, const char* name, uint32_t length);
   // The member's Deserialize; on failure adds the member context to the error text.
   int DeserializeOneMember(const char* name, uint32_t nameLength, CZavoHesObject& member,
