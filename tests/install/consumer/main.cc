@@ -50,7 +50,10 @@ bool UseMsgCodec() {
   Ping ping;
   ping.seq = 7;
   CZavoOutput out(64);
-  return MsgCodecBuildRequest("ping", 4, ping, out) == HES_OK && out.DataSize() == 39;
+  if (MsgCodecBuildRequest("ping", 4, ping, out) != HES_OK || out.DataSize() != 39) return false;
+  // A catalogue class with an operation of its own.
+  VantorTypes::CT_IPAddr address;
+  return address.Copy("\x0A\x00\x00\x01", 4) == HES_OK && address.GetInHostOrder() == 167772161;
 }
 
 bool UseOsLayer() {
