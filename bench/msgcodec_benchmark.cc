@@ -1,4 +1,4 @@
-// Writing and reading a message shaped like the behaviour report (1000 measurements of 17
+// Writing and reading the behaviour report (zavo::cl::ReqBehavior: 1000 measurements of 17
 // scalar and binary members, 1000 events with a string member) as a call and as a reply,
 // against a memcpy of the same bytes in the same run. Also counts allocations per operation.
 #include <benchmark/benchmark.h>
@@ -14,63 +14,10 @@
 
 namespace bench {
 
-// clang-format off
-class Header : public CZavoHesClass {
-  ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Header",
-                 (CZavoHesInt32, cnc),
-                 (CZavoHesInt32, cnu),
-                 (CZavoHesInt64, cnr),
-                 (CZavoHesInt32, session),
-                 (CZavoHesInt32, os))
-};
-
-class Request : public CZavoHesClass {
-  ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "Request",
-                 (CZavoHesInt32, reqID),
-                 (Header, header))
-};
-
-class MeasureReq : public CZavoHesClass {
-  ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "MeasureReq",
-                 (CZavoHesInt32, recType),
-                 (CZavoHesInt64, cnu),
-                 (CZavoHesInt64, cnr),
-                 (CZavoHesBinary, bssid),
-                 (CZavoHesInt64, crTmSrvr),
-                 (CZavoHesInt64, crTmLcl),
-                 (CZavoHesInt64, duration),
-                 (CZavoHesInt32, sessType),
-                 (CZavoHesInt64, wifiRx),
-                 (CZavoHesInt64, wifiTx),
-                 (CZavoHesInt64, cellRx),
-                 (CZavoHesInt64, cellTx),
-                 (CZavoHesInt64, totalConnTm),
-                 (CZavoHesInt64, apConnTm),
-                 (CZavoHesInt32, bw),
-                 (CZavoHesInt32, connDev),
-                 (CZavoHesInt64, connDevBitmask))
-};
-
-class EventReq : public CZavoHesClass {
-  ZAVO_HES_CLASS(CZavoHesClass, "zavo.cl", "EventReq",
-                 (CZavoHesInt32, recType),
-                 (CZavoHesInt64, cnu),
-                 (CZavoHesInt64, evTmSrvr),
-                 (CZavoHesInt64, evTmLcl),
-                 (CZavoHesInt64, duration),
-                 (CZavoHesInt64, clVer),
-                 (CZavoHesInt64, cnr),
-                 (CZavoHesString, ssid),
-                 (CZavoHesInt32, failReason))
-};
-
-class ReqBehavior : public Request {
-  ZAVO_HES_CLASS(Request, "zavo.cl", "ReqBehavior",
-                 (CZavoHesArray<MeasureReq>, measureList),
-                 (CZavoHesArray<EventReq>, eventList))
-};
-
-// clang-format on
+// The catalogue's own behaviour report.
+using zavo::cl::EventReq;
+using zavo::cl::MeasureReq;
+using zavo::cl::ReqBehavior;
 
 constexpr int kItems = 1000;
 
@@ -83,7 +30,7 @@ void Fill(ReqBehavior& report) {
     m->cnu = 1000 + i;
     m->cnr = 5000000000ll + i;
     const char mac[6] = {0x00, 0x11, 0x22, 0x33, 0x44, static_cast<char>(i)};
-    m->bssid.Copy(mac, 6);
+    m->setBssid(mac, 6);
     m->crTmSrvr = 1700000000000ll + i;
     m->crTmLcl = 1700000000500ll + i;
     m->duration = 3600 + i;

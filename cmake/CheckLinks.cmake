@@ -1,5 +1,6 @@
 # Fails when a built Zavo library needs a Zavo library that it may not link.
 # Run as: cmake -DLIBS=<name>|<file>|<allowed,...>;... -P CheckLinks.cmake
+cmake_minimum_required(VERSION 3.25)
 set(failures "")
 foreach(entry IN LISTS LIBS)
   string(REPLACE "|" ";" parts "${entry}")

@@ -1,6 +1,7 @@
 // How the codec allocates: nothing while writing once the tables exist, only contents while
 // reading, and every failed allocation reported as HES_E_NO_MEMORY without leaks or crashes.
 // This program replaces the global allocation functions to count and to fail allocations.
+#include <corekit/throwable.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -221,6 +222,22 @@ TEST(AllocationTest, FailedCopiesKeepTheOldContent) {
   }
   EXPECT_EQ(out.DataSize(), 0u);
   EXPECT_EQ(out.Data(), nullptr);
+}
+
+// The catalogue's one throwing operation turns a failed copy into CoreKit's out-of-memory error.
+TEST(AllocationTest, SetBssidThrowsOutOfMemoryAndKeepsTheOldAddress) {
+  zavo::cl::MeasureReq measure;
+  measure.setBssid("\x01\x02\x03\x04\x05\x06", 6);
+  bool thrown = false;
+  try {
+    AllocationWindow window(1);
+    measure.setBssid("\x0A\x0B\x0C\x0D\x0E\x0F", 6);
+  } catch (const zvlang::OutOfMemoryError& e) {
+    thrown = e.GetFullName().equals(u"com.zavo.lang.OutOfMemoryError");
+  }
+  EXPECT_TRUE(thrown);
+  EXPECT_EQ(std::string(measure.bssid.GetData(), measure.bssid.Length()),
+            "\x01\x02\x03\x04\x05\x06");
 }
 
 }  // namespace

@@ -20,3 +20,18 @@
 #include <msgcodec/msgcodec_export.h>
 #include <msgcodec/zavo_input.h>
 #include <msgcodec/zavo_output.h>
+
+// The message catalogue, one folder per wire namespace.
+#include <msgcodec/CommEngine/profile.h>
+#include <msgcodec/CommEngine/report.h>
+#include <msgcodec/CommEngine/session.h>
+#include <msgcodec/VantorTypes/types.h>
+#include <msgcodec/VantorTypes/value_class.h>
+#include <msgcodec/services/envelope.h>
+#include <msgcodec/services/report.h>
+#include <msgcodec/services/session.h>
+#include <msgcodec/zavo/cl/behavior.h>
+#include <msgcodec/zavo/cl/connect.h>
+#include <msgcodec/zavo/cl/envelope.h>
+#include <msgcodec/zavo/cl/registration.h>
+#include <msgcodec/zavo/cl/topology.h>

@@ -1,0 +1,4 @@
+// NetKinds: network value types.
+#pragma once
+
+#include <netkinds/bssid.h>

@@ -1,0 +1,5 @@
+// Tasking: the locks the usage statistics take.
+#pragma once
+
+#include <tasking/auto_locker.h>
+#include <tasking/threads_globals.h>
