@@ -6,13 +6,13 @@
 //     HessianInput.readReply.
 // The JVM is started once and warmed up; then C++ and Java batches alternate, round after
 // round. Prints the median messages per second of each side, the ratios and the spread.
-#include <CLI/CLI.hpp>
 #include <msgcodec/msgcodec.h>
 #include <msgcodec/zavo/cl/behavior.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -40,15 +40,19 @@ void Fill(zavo::cl::ReqBehavior& report) {
   report.header.cnr = 987654321012ll;
   report.header.session = 77;
   report.header.os = 11;
-  static const char16_t* const kSsids[] = {u"home", u"Caf\u00E9 guest", u"eduroam",
-                                           u"airport-free", u"HOTEL_5G"};
+  static const char16_t* const kSsids[] = {u"home", u"Caf\u00E9 guest", u"eduroam", u"airport-free",
+                                           u"HOTEL_5G"};
   for (int i = 0; i < kItems; ++i) {
     auto* m = new zavo::cl::MeasureReq;
     m->recType = 1 + i % 3;
     m->cnu = 120045;
     m->cnr = 5000000000ll + i * 7919;
-    const char mac[6] = {0x00, 0x1A, static_cast<char>(0x2B + i % 5), static_cast<char>(i >> 8),
-                         static_cast<char>(i), static_cast<char>(0xC5 ^ i)};
+    const char mac[6] = {0x00,
+                         0x1A,
+                         static_cast<char>(0x2B + i % 5),
+                         static_cast<char>(i >> 8),
+                         static_cast<char>(i),
+                         static_cast<char>(0xC5 ^ i)};
     m->setBssid(mac, 6);
     m->crTmSrvr = 1700000000000ll + i * 60000;
     m->crTmLcl = 1700000000500ll + i * 60000;
@@ -91,10 +95,9 @@ class JavaPeer {
     posix_spawn_file_actions_adddup2(&actions, fromJava[1], 1);
     posix_spawn_file_actions_addclose(&actions, toJava[1]);
     posix_spawn_file_actions_addclose(&actions, fromJava[0]);
-    std::vector<std::string> args = {java,        "-Xms1g",     "-Xmx1g",
-                                     "--add-opens", "java.base/java.lang=ALL-UNNAMED",
-                                     "-cp",       classpath,    "BenchPeer",
-                                     replyFile};
+    std::vector<std::string> args = {
+        java,  "-Xms1g",  "-Xmx1g",    "--add-opens", "java.base/java.lang=ALL-UNNAMED",
+        "-cp", classpath, "BenchPeer", replyFile};
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -192,8 +195,8 @@ void Report(const char* what, const Series& s) {
   std::printf("%s\n", what);
   std::printf("  C++  median %9.1f msg/s  (rounds %.1f .. %.1f)\n", cpp, *cppMin, *cppMax);
   std::printf("  Java median %9.1f msg/s  (rounds %.1f .. %.1f)\n", java, *javaMin, *javaMax);
-  std::printf("  ratio C++/Java: %.2f (median of each side); per round %.2f .. %.2f\n",
-              cpp / java, *rMin, *rMax);
+  std::printf("  ratio C++/Java: %.2f (median of each side); per round %.2f .. %.2f\n", cpp / java,
+              *rMin, *rMax);
 }
 
 int Batch(double perMessage, double seconds) {
@@ -203,8 +206,9 @@ int Batch(double perMessage, double seconds) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"The codec against Caucho's Hessian for Java: writing and reading one behaviour "
-               "report, interleaved in one run."};
+  CLI::App app{
+      "The codec against Caucho's Hessian for Java: writing and reading one behaviour "
+      "report, interleaved in one run."};
   std::string java = "java", classpath, workDir = ".", saveDir;
   int rounds = 11;
   double batchSeconds = 0.25, warmupSeconds = 5;
@@ -243,9 +247,10 @@ int main(int argc, char** argv) {
           << std::string(cpp.out.Data(), cpp.out.DataSize());
       peer.Ask("save " + saveDir + "/java_call.bin");
     }
-    std::printf("behaviour report: %d MeasureReq, %d EventReq; call %u bytes (C++), %lld bytes "
-                "(Java); reply %zu bytes\n",
-                kItems, kItems, callSize, javaCallSize, cpp.reply.size());
+    std::printf(
+        "behaviour report: %d MeasureReq, %d EventReq; call %u bytes (C++), %lld bytes "
+        "(Java); reply %zu bytes\n",
+        kItems, kItems, callSize, javaCallSize, cpp.reply.size());
 
     // Warm-up: the JIT compiles while the JVM runs both paths; the last batches give the
     // batch sizes.
@@ -262,10 +267,11 @@ int main(int argc, char** argv) {
     const int nCppWrite = Batch(cppWrite, batchSeconds), nCppRead = Batch(cppRead, batchSeconds);
     const int nJavaWrite = Batch(javaWrite, batchSeconds),
               nJavaRead = Batch(javaRead, batchSeconds);
-    std::printf("batches of %d/%d (C++ write/read) and %d/%d (Java), %d rounds, after %.1f s of "
-                "Java warm-up\n\n",
-                nCppWrite, nCppRead, nJavaWrite, nJavaRead, rounds,
-                std::chrono::duration<double>(Clock::now() - warmStart).count());
+    std::printf(
+        "batches of %d/%d (C++ write/read) and %d/%d (Java), %d rounds, after %.1f s of "
+        "Java warm-up\n\n",
+        nCppWrite, nCppRead, nJavaWrite, nJavaRead, rounds,
+        std::chrono::duration<double>(Clock::now() - warmStart).count());
 
     Series writing, reading;
     for (int r = 0; r < rounds; ++r) {

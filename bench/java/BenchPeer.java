@@ -57,7 +57,7 @@ public class BenchPeer {
       this.buf = buf;
     }
 
-    void reset() {
+    void rewind() {
       pos = 0;
     }
 
@@ -111,7 +111,7 @@ public class BenchPeer {
         long items = 0;
         long start = System.nanoTime();
         for (int i = 0; i < n; i++) {
-          source.reset();
+          source.rewind();
           in.init(source);
           ReqBehavior r = (ReqBehavior) in.readReply(ReqBehavior.class);
           items += r.measureList.length + r.eventList.length;

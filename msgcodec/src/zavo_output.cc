@@ -40,37 +40,6 @@ int CZavoOutput::SetDataSize(uint32_t size) {
   return HES_OK;
 }
 
-int CZavoOutput::WriteUInt16(uint32_t value) {
-  if (value > 0xFFFF) return HES_E_BAD_ARGUMENT;
-  const char bytes[2] = {static_cast<char>(value >> 8), static_cast<char>(value)};
-  return Append(bytes, 2);
-}
-
-int CZavoOutput::WriteUInt32(uint32_t value) {
-  const char bytes[4] = {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-                         static_cast<char>(value >> 8), static_cast<char>(value)};
-  return Append(bytes, 4);
-}
-
-int CZavoOutput::WriteUInt64(uint64_t value) {
-  char bytes[8];
-  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>(value >> (56 - 8 * i));
-  return Append(bytes, 8);
-}
-
-int CZavoOutput::WriteMarked32(char marker, uint32_t value) {
-  const char bytes[5] = {marker, static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-                         static_cast<char>(value >> 8), static_cast<char>(value)};
-  return Append(bytes, 5);
-}
-
-int CZavoOutput::WriteMarked64(char marker, uint64_t value) {
-  char bytes[9];
-  bytes[0] = marker;
-  for (int i = 0; i < 8; ++i) bytes[1 + i] = static_cast<char>(value >> (56 - 8 * i));
-  return Append(bytes, 9);
-}
-
 int CZavoOutput::WriteUtf8(const char16_t* units, uint32_t count) {
   // Encoded through a small block so that each append carries many bytes; a unit is never
   // split across blocks.
