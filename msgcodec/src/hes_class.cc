@@ -115,6 +115,13 @@ int CZavoHesClass::ShareMembers(CZavoHesSharedMembers& shared, int (*build)(CZav
           }
         }
       }
+      if (same) {
+        CZavoOutput head(sizeof(shared.mTypeHead));
+        if (StartSerialize(head) == HES_OK && head.DataSize() <= sizeof(shared.mTypeHead)) {
+          std::memcpy(shared.mTypeHead, head.Data(), head.DataSize());
+          shared.mTypeHeadLength = head.DataSize();
+        }
+      }
       state = same ? 1 : 2;
       shared.mState.store(state, std::memory_order_release);
       if (!same) return HES_OK;  // this object keeps the table it built
@@ -182,7 +189,12 @@ int CZavoHesClass::Serialize(CZavoOutput& output) const {
   if (mIsNull) return output.Append('N');
   int rc = CreateMemberHash();
   if (rc != HES_OK) return rc;
-  if ((rc = StartSerialize(output)) != HES_OK) return rc;
+  if (mShared != nullptr && mShared->mTypeHeadLength != 0) {
+    rc = output.Append(mShared->mTypeHead, mShared->mTypeHeadLength);
+  } else {
+    rc = StartSerialize(output);
+  }
+  if (rc != HES_OK) return rc;
   if ((rc = SerializeMembers(output)) != HES_OK) return rc;
   return EndSerialize(output);
 }

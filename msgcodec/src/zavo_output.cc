@@ -41,6 +41,29 @@ int CZavoOutput::SetDataSize(uint32_t size) {
 }
 
 int CZavoOutput::WriteUtf8(const char16_t* units, uint32_t count) {
+  if (count == 0) return HES_OK;
+  // With room for the longest form, straight into the buffer.
+  if (uint64_t{count} * 3 <= mCapacity - mSize) {
+    char* at = mData + mSize;
+    for (uint32_t i = 0; i < count; ++i) {
+      const uint32_t unit = units[i];
+      if (unit <= 0x7F) {
+        *at++ = static_cast<char>(unit);
+      } else if (unit <= 0x7FF) {
+        *at++ = static_cast<char>(0xC0 | (unit >> 6));
+        *at++ = static_cast<char>(0x80 | (unit & 0x3F));
+      } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+        mSize = static_cast<uint32_t>(at - mData);
+        return HES_E_NOT_SUPPORTED;
+      } else {
+        *at++ = static_cast<char>(0xE0 | (unit >> 12));
+        *at++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (unit & 0x3F));
+      }
+    }
+    mSize = static_cast<uint32_t>(at - mData);
+    return HES_OK;
+  }
   // Encoded through a small block so that each append carries many bytes; a unit is never
   // split across blocks.
   char block[768];

@@ -65,6 +65,9 @@ struct MSGCODEC_EXPORT CZavoHesSharedMembers {
   CZavoHesMemberSlot* mSlots;
   uint32_t mCount;
   bool mUniqueNames = true;
+  // "M" "t" length type-name of the class, when it fits; 0 otherwise.
+  uint32_t mTypeHeadLength = 0;
+  char mTypeHead[64] = {};
   // 0 not built yet, 1 shared, 2 not shareable (a base builds its table by hand).
   std::atomic<int> mState{0};
   std::mutex mMutex;
