@@ -3,7 +3,7 @@
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 execute_process(
-  COMMAND ${DRIVER} ${DRIVER_ARGS} --work-dir ${WORK_DIR} --save ${WORK_DIR} --rounds 1
+  COMMAND ${DRIVER} ${DRIVER_ARGS} --save ${WORK_DIR} --rounds 1
           --batch-seconds 0.001 --warmup-seconds 0
   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 message(STATUS "${out}")

@@ -23,7 +23,8 @@
 //     one constant kHes_<name> per member, kHesMemberCount (declared members, bases
 //     included), and the Namespace/ClassName overrides;
 //   - HashMembers: the base's members first (a base written by hand keeps its own
-//     HashMembers), then these, in this order; the table takes one allocation;
+//     HashMembers), then these, in this order; an object that is exactly of this class uses
+//     the one table the class shares, built from its first object (docs/msgcodec.md);
 //   - VisitHesMembers(f): calls f(const CZavoHesName&, Member&) for every declared member,
 //     bases first, with the member's own class; a non-zero result stops the walk and is
 //     returned (tests fill and compare whole messages with it); members of a base written by
@@ -138,7 +139,7 @@ inline constexpr CZavoHesMemberSlot::Kind CZavoHesSlotKind =
       return InsertMember(name, member);                                                 \
     });                                                                                  \
   }                                                                                      \
-  /* True when the slots are exactly the declared members; sets their nullable flags. */  \
+  /* True when the slots are exactly the declared members; sets their nullable flags. */ \
   bool ZavoHesCheckSlots(CZavoHesMemberSlot* slots, uint32_t count) {                    \
     uint32_t i = 0;                                                                      \
     bool same = true;                                                                    \
