@@ -4,6 +4,7 @@
 #include <msgcodec/zavo_input.h>
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace msgcodec_internal {
@@ -17,6 +18,17 @@ inline int AddError(CZavoInputParse& parse, uint32_t lastChars,
     if (rc != HES_OK) return rc;
   }
   return parse.AddLastCharsToError(lastChars);
+}
+
+// Values of any kind (skipped, or read by the value visitor) share these two texts.
+inline int AddUnknownMarkerError(CZavoInputParse& parse, char marker) {
+  return AddError(parse, kLastChars,
+                  {"Cannot skip: Unknown type marker: '", std::string_view(&marker, 1), "'"});
+}
+inline int AddNestingError(CZavoInputParse& parse) {
+  return AddError(parse, kLastChars,
+                  {"Cannot skip: values nested deeper than ",
+                   std::to_string(CZavoInputParse::kMaxSkipDepth), " levels"});
 }
 
 }  // namespace msgcodec_internal

@@ -81,8 +81,9 @@ int CZavoHesArrayBase::Serialize(CZavoOutput& output) const {
   return output.Append('z');
 }
 
-int CZavoHesArrayBase::Deserialize(CZavoInputParse& parse) {
-  Reset();
+int CZavoHesArrayBase::ReadListStart(CZavoInputParse& parse, CZavoHesName& itemType,
+                                     int32_t& count) {
+  count = 0;
   CZavoInput& input = parse.Input();
   char marker = 0;
   if (input.ReadByte(marker) != HES_OK) {
@@ -157,13 +158,23 @@ int CZavoHesArrayBase::Deserialize(CZavoInputParse& parse) {
   }
   uint32_t raw = 0;
   for (int i = 0; i < 4; ++i) raw = (raw << 8) | static_cast<unsigned char>(bytes[i]);
-  const int32_t count = static_cast<int32_t>(raw);
+  count = static_cast<int32_t>(raw);
   if (count < 0) {
     parse.AddToError(
         "Got negative length, indicating variable length list, which is currently not supported",
         ZAVO_ADD_LAST_CHARS);
     return HES_E_NOT_SUPPORTED;
   }
+  itemType = CZavoHesName(type + 1, length - 1);
+  return HES_OK;
+}
+
+int CZavoHesArrayBase::Deserialize(CZavoInputParse& parse) {
+  Reset();
+  CZavoHesName itemType{"", 0};
+  int32_t count = 0;
+  int rc = ReadListStart(parse, itemType, count);
+  if (rc != HES_OK || mIsNull) return rc;
   // The count is trusted, but nothing is reserved for it up front: each item takes at least
   // one byte, so the slots grow only as far as the input really carries items.
   for (int32_t i = 0; i < count; ++i) {
@@ -177,7 +188,13 @@ int CZavoHesArrayBase::Deserialize(CZavoInputParse& parse) {
       return rc;
     }
   }
-  if ((rc = input.Extract(bytes, 1)) != HES_OK) {
+  return ReadListEnd(parse);
+}
+
+int CZavoHesArrayBase::ReadListEnd(CZavoInputParse& parse) {
+  const char* bytes;
+  int rc;
+  if ((rc = parse.Input().Extract(bytes, 1)) != HES_OK) {
     parse.AddToError("Failed to read array's terminating 'z'", ZAVO_ADD_LAST_CHARS);
     return rc;
   }

@@ -3,6 +3,8 @@
 // Members are written in table order and read in any order; unknown members are skipped.
 #include <msgcodec/hes_class.h>
 
+#include <cstring>
+#include <mutex>
 #include <new>
 #include <string_view>
 #include <type_traits>
@@ -71,8 +73,68 @@ int CZavoHesClass::InsertMember(const CZavoHesName& name, CZavoHesObject& member
   return HES_OK;
 }
 
+int CZavoHesClass::ShareMembers(CZavoHesSharedMembers& shared, int (*build)(CZavoHesClass&),
+                                bool (*typed)(CZavoHesClass&, CZavoHesMemberSlot*, uint32_t)) {
+  int state = shared.mState.load(std::memory_order_acquire);
+  if (state == 0) {
+    std::lock_guard<std::mutex> lock(shared.mMutex);
+    state = shared.mState.load(std::memory_order_relaxed);
+    if (state == 0) {
+      // Built the ordinary way once, then kept as offsets into the object.
+      const int rc = build(*this);
+      if (rc != HES_OK) return rc;
+      uint32_t count = 0;
+      bool fits = true;
+      for (const CZavoMemberData* entry = mFirstMember; entry != nullptr; entry = entry->mNext) {
+        if (count == shared.mCount) {
+          fits = false;
+          break;
+        }
+        CZavoHesMemberSlot& slot = shared.mSlots[count++];
+        slot = {entry->mName,
+                reinterpret_cast<char*>(entry->mMember) - reinterpret_cast<char*>(this),
+                true,
+                CZavoHesMemberSlot::kOther,
+                0,
+                {}};
+        const uint32_t length = entry->mName->Length();
+        if (length + 3 <= sizeof(slot.mHead)) {
+          slot.mHead[0] = 'S';
+          slot.mHead[1] = static_cast<char>(length >> 8);
+          slot.mHead[2] = static_cast<char>(length);
+          std::memcpy(slot.mHead + 3, entry->mName->Text(), length);
+          slot.mHeadLength = static_cast<uint8_t>(length + 3);
+        }
+      }
+      const bool same = fits && count == shared.mCount && typed(*this, shared.mSlots, count);
+      for (uint32_t i = 0; same && i < count; ++i) {
+        for (uint32_t j = 0; j < i; ++j) {
+          const CZavoHesName& a = *shared.mSlots[i].mName;
+          if (a.Equals(shared.mSlots[j].mName->Text(), shared.mSlots[j].mName->Length())) {
+            shared.mUniqueNames = false;
+          }
+        }
+      }
+      if (same) {
+        CZavoOutput head(sizeof(shared.mTypeHead));
+        if (StartSerialize(head) == HES_OK && head.DataSize() <= sizeof(shared.mTypeHead)) {
+          std::memcpy(shared.mTypeHead, head.Data(), head.DataSize());
+          shared.mTypeHeadLength = head.DataSize();
+        }
+      }
+      state = same ? 1 : 2;
+      shared.mState.store(state, std::memory_order_release);
+      if (!same) return HES_OK;  // this object keeps the table it built
+      ClearMemberHash();
+    }
+  }
+  if (state == 2) return build(*this);
+  mShared = &shared;
+  return HES_OK;
+}
+
 int CZavoHesClass::CreateMemberHash() const {
-  if (mFirstMember != nullptr) return HES_OK;
+  if (mFirstMember != nullptr || mShared != nullptr) return HES_OK;
   // Building the table changes only the table; the members stay untouched.
   const int rc = const_cast<CZavoHesClass*>(this)->HashMembers();
   // A table left half built would be taken for a whole one next time.
@@ -89,6 +151,7 @@ void CZavoHesClass::ClearMemberHash() const {
     mMemberBlocks = next;
   }
   mFirstMember = mLastMember = nullptr;
+  mShared = nullptr;
 }
 
 CZavoMemberData* CZavoHesClass::FindMember(const char* name, uint32_t length) const {
@@ -99,6 +162,13 @@ CZavoMemberData* CZavoHesClass::FindMember(const char* name, uint32_t length) co
 }
 
 void CZavoHesClass::NullifyAllMembers() {
+  if (mShared != nullptr) {
+    for (uint32_t i = 0; i < mShared->mCount; ++i) {
+      const CZavoHesMemberSlot& slot = mShared->mSlots[i];
+      if (slot.mNullable) MemberAt(slot)->SetNull(true);
+    }
+    return;
+  }
   for (CZavoMemberData* entry = mFirstMember; entry != nullptr; entry = entry->mNext) {
     entry->mMember->SetNull(true);  // scalars refuse and keep their value
   }
@@ -119,7 +189,12 @@ int CZavoHesClass::Serialize(CZavoOutput& output) const {
   if (mIsNull) return output.Append('N');
   int rc = CreateMemberHash();
   if (rc != HES_OK) return rc;
-  if ((rc = StartSerialize(output)) != HES_OK) return rc;
+  if (mShared != nullptr && mShared->mTypeHeadLength != 0) {
+    rc = output.Append(mShared->mTypeHead, mShared->mTypeHeadLength);
+  } else {
+    rc = StartSerialize(output);
+  }
+  if (rc != HES_OK) return rc;
   if ((rc = SerializeMembers(output)) != HES_OK) return rc;
   return EndSerialize(output);
 }
@@ -129,6 +204,22 @@ int CZavoHesClass::StartSerialize(CZavoOutput& output) const {
   const CZavoHesName& name = ClassName();
   const uint64_t length = (ns.IsEmpty() ? 0 : uint64_t{ns.Length()} + 1) + name.Length();
   if (length > 0xFFFF) return HES_E_BAD_ARGUMENT;
+  // "M" "t" length and the name in one append when it is short.
+  char head[128];
+  if (length + 4 <= sizeof(head)) {
+    head[0] = 'M';
+    head[1] = 't';
+    head[2] = static_cast<char>(length >> 8);
+    head[3] = static_cast<char>(length);
+    char* at = head + 4;
+    if (!ns.IsEmpty()) {
+      std::memcpy(at, ns.Text(), ns.Length());
+      at += ns.Length();
+      *at++ = '.';
+    }
+    std::memcpy(at, name.Text(), name.Length());
+    return output.Append(head, static_cast<uint32_t>(length + 4));
+  }
   int rc;
   if ((rc = output.Append("Mt", 2)) != HES_OK) return rc;
   if ((rc = output.WriteUInt16(static_cast<uint32_t>(length))) != HES_OK) return rc;
@@ -142,6 +233,19 @@ int CZavoHesClass::StartSerialize(CZavoOutput& output) const {
 int CZavoHesClass::EndSerialize(CZavoOutput& output) const { return output.Append('z'); }
 
 int CZavoHesClass::SerializeMembers(CZavoOutput& output) const {
+  if (mShared != nullptr) {
+    for (uint32_t i = 0; i < mShared->mCount; ++i) {
+      const CZavoHesMemberSlot& slot = mShared->mSlots[i];
+      if (slot.mKind != CZavoHesMemberSlot::kOther && slot.mHeadLength != 0 &&
+          output.mCapacity - output.mSize >= sizeof(slot.mHead) + 9) {
+        if (WriteScalarInPlace(slot, output)) continue;
+      }
+      const int rc =
+          SerializeOneMember(slot.mName->Text(), slot.mName->Length(), *MemberAt(slot), output);
+      if (rc != HES_OK) return rc;
+    }
+    return HES_OK;
+  }
   if (mFirstMember == nullptr) return HES_E_STATE;
   for (const CZavoMemberData* entry = mFirstMember; entry != nullptr; entry = entry->mNext) {
     const int rc =
@@ -151,13 +255,139 @@ int CZavoHesClass::SerializeMembers(CZavoOutput& output) const {
   return HES_OK;
 }
 
+namespace {
+
+void StoreBig32(char* at, uint32_t value) {
+  const uint32_t big = __builtin_bswap32(value);
+  std::memcpy(at, &big, 4);
+}
+void StoreBig64(char* at, uint64_t value) {
+  const uint64_t big = __builtin_bswap64(value);
+  std::memcpy(at, &big, 8);
+}
+uint32_t LoadBig32(const char* at) {
+  uint32_t big;
+  std::memcpy(&big, at, 4);
+  return __builtin_bswap32(big);
+}
+uint64_t LoadBig64(const char* at) {
+  uint64_t big;
+  std::memcpy(&big, at, 8);
+  return __builtin_bswap64(big);
+}
+
+// Equality of short runs (member heads) without a call: 8-byte words, the last one overlapping.
+bool EqualShort(const char* a, const char* b, uint32_t n) {
+  if (n < 8) {
+    for (uint32_t i = 0; i < n; ++i) {
+      if (a[i] != b[i]) return false;
+    }
+    return true;
+  }
+  uint64_t x, y;
+  for (uint32_t i = 0; i + 8 < n; i += 8) {
+    std::memcpy(&x, a + i, 8);
+    std::memcpy(&y, b + i, 8);
+    if (x != y) return false;
+  }
+  std::memcpy(&x, a + n - 8, 8);
+  std::memcpy(&y, b + n - 8, 8);
+  return x == y;
+}
+
+}  // namespace
+
+bool CZavoHesClass::WriteScalarInPlace(const CZavoHesMemberSlot& slot, CZavoOutput& output) const {
+  // REQUIRES: room for the whole head buffer and 9 bytes.
+  char* at = output.mData + output.mSize;
+  std::memcpy(at, slot.mHead, sizeof(slot.mHead));
+  at += slot.mHeadLength;
+  const CZavoHesObject* member = MemberAt(slot);
+  switch (slot.mKind) {
+    case CZavoHesMemberSlot::kBool:
+      *at++ = static_cast<const CZavoHesBool*>(member)->mValue ? 'T' : 'F';
+      break;
+    case CZavoHesMemberSlot::kNum32:
+      *at = 'I';
+      StoreBig32(at + 1, static_cast<uint32_t>(static_cast<const CZavoHesNum32*>(member)->mValue));
+      at += 5;
+      break;
+    case CZavoHesMemberSlot::kInt64:
+    case CZavoHesMemberSlot::kDouble:
+    case CZavoHesMemberSlot::kDate:
+      *at = slot.mKind == CZavoHesMemberSlot::kInt64    ? 'L'
+            : slot.mKind == CZavoHesMemberSlot::kDouble ? 'D'
+                                                        : 'd';
+      StoreBig64(at + 1, static_cast<const CZavoHesNum64*>(member)->mValue);
+      at += 9;
+      break;
+    default:
+      return false;
+  }
+  output.mSize = static_cast<uint32_t>(at - output.mData);
+  return true;
+}
+
+bool CZavoHesClass::ReadScalarInPlace(const CZavoHesMemberSlot& slot, CZavoInput& input) {
+  // The head and the whole value must be there with the right marker; anything else is left
+  // to the ordinary readers, which then fail with their own texts.
+  const uint32_t head = slot.mHeadLength;
+  const uint32_t value = slot.mKind == CZavoHesMemberSlot::kBool    ? 1
+                         : slot.mKind == CZavoHesMemberSlot::kNum32 ? 5
+                                                                    : 9;
+  const char* bytes;
+  if (head == 0 || input.Remaining() < head + value ||
+      input.GetDataAt(bytes, input.GetNumExtracted(), head + value) != HES_OK ||
+      !EqualShort(bytes, slot.mHead, head)) {
+    return false;
+  }
+  const char marker = bytes[head];
+  CZavoHesObject* member = MemberAt(slot);
+  switch (slot.mKind) {
+    case CZavoHesMemberSlot::kBool:
+      if (marker != 'T' && marker != 'F') return false;
+      static_cast<CZavoHesBool*>(member)->mValue = marker == 'T';
+      break;
+    case CZavoHesMemberSlot::kNum32:
+      if (marker != 'I') return false;
+      static_cast<CZavoHesNum32*>(member)->mValue =
+          static_cast<int32_t>(LoadBig32(bytes + head + 1));
+      break;
+    case CZavoHesMemberSlot::kInt64:
+    case CZavoHesMemberSlot::kDouble:
+    case CZavoHesMemberSlot::kDate:
+      if (marker != (slot.mKind == CZavoHesMemberSlot::kInt64    ? 'L'
+                     : slot.mKind == CZavoHesMemberSlot::kDouble ? 'D'
+                                                                 : 'd')) {
+        return false;
+      }
+      static_cast<CZavoHesNum64*>(member)->mValue = LoadBig64(bytes + head + 1);
+      break;
+    default:
+      return false;
+  }
+  input.Extract(bytes, head + value);
+  return true;
+}
+
 int CZavoHesClass::SerializeOneMember(const char* name, uint32_t nameLength,
                                       const CZavoHesObject& member, CZavoOutput& output) const {
   if (nameLength > 0xFFFF) return HES_E_BAD_ARGUMENT;
   int rc;
-  if ((rc = output.Append('S')) != HES_OK) return rc;
-  if ((rc = output.WriteUInt16(nameLength)) != HES_OK) return rc;
-  if ((rc = output.Append(name, nameLength)) != HES_OK) return rc;
+  // "S" length and the name in one append when the name is short.
+  char head[64];
+  if (nameLength + 3 <= sizeof(head)) {
+    head[0] = 'S';
+    head[1] = static_cast<char>(nameLength >> 8);
+    head[2] = static_cast<char>(nameLength);
+    std::memcpy(head + 3, name, nameLength);
+    rc = output.Append(head, nameLength + 3);
+  } else {
+    if ((rc = output.Append('S')) != HES_OK) return rc;
+    if ((rc = output.WriteUInt16(nameLength)) != HES_OK) return rc;
+    rc = output.Append(name, nameLength);
+  }
+  if (rc != HES_OK) return rc;
   return member.Serialize(output);
 }
 
@@ -181,6 +411,13 @@ int CZavoHesClass::Deserialize(CZavoInputParse& parse) {
 }
 
 int CZavoHesClass::StartDeserialize(CZavoInputParse& parse) {
+  CZavoHesName received{"", 0};
+  const int rc = ReadObjectStart(parse, received);
+  if (rc != HES_OK || mIsNull || !mVerifyClassName) return rc;
+  return VerifyExpectedClassName(parse, received.Text(), received.Length());
+}
+
+int CZavoHesClass::ReadObjectStart(CZavoInputParse& parse, CZavoHesName& typeName) {
   CZavoInput& input = parse.Input();
   char marker = 0;
   if (input.ReadByte(marker) != HES_OK) {
@@ -212,7 +449,7 @@ int CZavoHesClass::StartDeserialize(CZavoInputParse& parse) {
     parse.AddToError("Failed to get read class name", ZAVO_ADD_LAST_CHARS);
     return rc;
   }
-  if (mVerifyClassName) return VerifyExpectedClassName(parse, bytes, length);
+  typeName = CZavoHesName(bytes, length);
   return HES_OK;
 }
 
@@ -260,43 +497,80 @@ int CZavoHesClass::DeserializeOneMember(const char* name, uint32_t nameLength,
   return rc;
 }
 
+int CZavoHesClass::ReadMemberName(CZavoInputParse& parse, const char*& name, uint32_t& length,
+                                  bool& end) {
+  CZavoInput& input = parse.Input();
+  char marker = 0;
+  if (input.ReadByte(marker) != HES_OK) {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", expected either 'S' or 'z' but could not get data", ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  end = marker == 'z';
+  if (end) return HES_OK;
+  if (marker != 'S') {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", expected either 'S' or 'z' but got something else", ZAVO_ADD_LAST_CHARS);
+    return HES_E_FORMAT;
+  }
+  const char* bytes;
+  if (input.Extract(bytes, 2) != HES_OK) {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", expected member name length (after 'S') but got no data",
+                     ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  length = ReadBig16(bytes);
+  if (input.Extract(name, length) != HES_OK) {
+    parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
+    AppendClassNameToError(parse);
+    parse.AddToError(", Got member data length, but could not get the name", ZAVO_ADD_LAST_CHARS);
+    return HES_E_NO_DATA;
+  }
+  return HES_OK;
+}
+
 int CZavoHesClass::DeserializeMembers(CZavoInputParse& parse) {
   NullifyAllMembers();
+  // Members mostly arrive in table order: the slot after the last one found is tried first.
+  // With a name twice in the table the walk from the start keeps finding the first.
+  const CZavoHesSharedMembers* shared = mShared;
+  uint32_t next = 0;
   CZavoInput& input = parse.Input();
   for (;;) {
-    char marker = 0;
-    if (input.ReadByte(marker) != HES_OK) {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", expected either 'S' or 'z' but could not get data", ZAVO_ADD_LAST_CHARS);
-      return HES_E_NO_DATA;
+    if (shared != nullptr && next < shared->mCount && shared->mUniqueNames &&
+        shared->mSlots[next].mKind != CZavoHesMemberSlot::kOther &&
+        ReadScalarInPlace(shared->mSlots[next], input)) {
+      ++next;
+      continue;
     }
-    if (marker == 'z') return HES_OK;
-    if (marker != 'S') {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", expected either 'S' or 'z' but got something else", ZAVO_ADD_LAST_CHARS);
-      return HES_E_FORMAT;
+    const char* name = nullptr;
+    uint32_t length = 0;
+    bool end = false;
+    int rc = ReadMemberName(parse, name, length, end);
+    if (rc != HES_OK || end) return rc;
+    CZavoHesObject* member = nullptr;
+    if (shared != nullptr) {
+      const uint32_t count = shared->mCount;
+      if (next < count && shared->mUniqueNames &&
+          shared->mSlots[next].mName->Equals(name, length)) {
+        member = MemberAt(shared->mSlots[next++]);
+      } else {
+        for (uint32_t i = 0; i < count; ++i) {
+          if (shared->mSlots[i].mName->Equals(name, length)) {
+            member = MemberAt(shared->mSlots[i]);
+            next = i + 1;
+            break;
+          }
+        }
+      }
+    } else if (CZavoMemberData* entry = FindMember(name, length); entry != nullptr) {
+      member = entry->mMember;
     }
-    const char* bytes;
-    if (input.Extract(bytes, 2) != HES_OK) {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", expected member name length (after 'S') but got no data",
-                       ZAVO_ADD_LAST_CHARS);
-      return HES_E_NO_DATA;
-    }
-    const uint32_t length = ReadBig16(bytes);
-    const char* name;
-    if (input.Extract(name, length) != HES_OK) {
-      parse.AddToError("While parsing ", ZAVO_NO_LAST_CHARS);
-      AppendClassNameToError(parse);
-      parse.AddToError(", Got member data length, but could not get the name", ZAVO_ADD_LAST_CHARS);
-      return HES_E_NO_DATA;
-    }
-    CZavoMemberData* entry = FindMember(name, length);
-    const int rc = entry != nullptr ? DeserializeOneMember(name, length, *entry->mMember, parse)
-                                    : parse.SkipValue();
+    rc = member != nullptr ? DeserializeOneMember(name, length, *member, parse) : parse.SkipValue();
     if (rc != HES_OK) return rc;
   }
 }

@@ -232,6 +232,14 @@ int CZavoHesString::Deserialize(CZavoInputParse& parse) {
       return HES_E_NO_MEMORY;
     }
     for (uint32_t i = 0; i < count; ++i) {
+      // ASCII straight through; everything else by DecodeUtf8.
+      const char* ascii;
+      if (input.GetDataAt(ascii, input.GetNumExtracted(), 1) == HES_OK &&
+          static_cast<unsigned char>(ascii[0]) <= 0x7F) {
+        input.Extract(ascii, 1);
+        gathered.Push(static_cast<char16_t>(ascii[0]));
+        continue;
+      }
       if (input.Remaining() == 0) {
         parse.AddToError("Failed to read string value", ZAVO_ADD_LAST_CHARS);
         return HES_E_NO_DATA;

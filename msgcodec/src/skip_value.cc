@@ -7,13 +7,8 @@
 
 #include <memory>
 #include <new>
-#include <string>
-#include <string_view>
 
 #include "error_text.h"
-
-using msgcodec_internal::AddError;
-using msgcodec_internal::kLastChars;
 
 namespace {
 
@@ -57,9 +52,7 @@ int CZavoInputParse::SkipValue() {
       // Objects and lists inside skipped values nest through this function: bound the depth
       // so that a reply of nested markers cannot exhaust the stack.
       if (mSkipDepth >= kMaxSkipDepth) {
-        AddError(
-            *this, kLastChars,
-            {"Cannot skip: values nested deeper than ", std::to_string(kMaxSkipDepth), " levels"});
+        msgcodec_internal::AddNestingError(*this);
         return HES_E_FORMAT;
       }
       ++mSkipDepth;
@@ -69,8 +62,7 @@ int CZavoInputParse::SkipValue() {
       return rc;
     }
     default:
-      AddError(*this, kLastChars,
-               {"Cannot skip: Unknown type marker: '", std::string_view(&marker, 1), "'"});
+      msgcodec_internal::AddUnknownMarkerError(*this, marker);
       return HES_E_FORMAT;
   }
 }

@@ -3,12 +3,6 @@
 #include <cstring>
 #include <new>
 
-int CZavoInput::GetDataAt(const char*& bytes, uint32_t offset, uint32_t count) const {
-  if (uint64_t{offset} + count > mTotalSize) return HES_E_NO_DATA;
-  bytes = mData + offset;
-  return HES_OK;
-}
-
 int CZavoInput::PutBack(uint32_t count) {
   if (count > mPosition) return HES_E_STATE;
   mPosition -= count;

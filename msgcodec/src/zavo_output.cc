@@ -40,38 +40,30 @@ int CZavoOutput::SetDataSize(uint32_t size) {
   return HES_OK;
 }
 
-int CZavoOutput::WriteUInt16(uint32_t value) {
-  if (value > 0xFFFF) return HES_E_BAD_ARGUMENT;
-  const char bytes[2] = {static_cast<char>(value >> 8), static_cast<char>(value)};
-  return Append(bytes, 2);
-}
-
-int CZavoOutput::WriteUInt32(uint32_t value) {
-  const char bytes[4] = {static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-                         static_cast<char>(value >> 8), static_cast<char>(value)};
-  return Append(bytes, 4);
-}
-
-int CZavoOutput::WriteUInt64(uint64_t value) {
-  char bytes[8];
-  for (int i = 0; i < 8; ++i) bytes[i] = static_cast<char>(value >> (56 - 8 * i));
-  return Append(bytes, 8);
-}
-
-int CZavoOutput::WriteMarked32(char marker, uint32_t value) {
-  const char bytes[5] = {marker, static_cast<char>(value >> 24), static_cast<char>(value >> 16),
-                         static_cast<char>(value >> 8), static_cast<char>(value)};
-  return Append(bytes, 5);
-}
-
-int CZavoOutput::WriteMarked64(char marker, uint64_t value) {
-  char bytes[9];
-  bytes[0] = marker;
-  for (int i = 0; i < 8; ++i) bytes[1 + i] = static_cast<char>(value >> (56 - 8 * i));
-  return Append(bytes, 9);
-}
-
 int CZavoOutput::WriteUtf8(const char16_t* units, uint32_t count) {
+  if (count == 0) return HES_OK;
+  // With room for the longest form, straight into the buffer.
+  if (uint64_t{count} * 3 <= mCapacity - mSize) {
+    char* at = mData + mSize;
+    for (uint32_t i = 0; i < count; ++i) {
+      const uint32_t unit = units[i];
+      if (unit <= 0x7F) {
+        *at++ = static_cast<char>(unit);
+      } else if (unit <= 0x7FF) {
+        *at++ = static_cast<char>(0xC0 | (unit >> 6));
+        *at++ = static_cast<char>(0x80 | (unit & 0x3F));
+      } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+        mSize = static_cast<uint32_t>(at - mData);
+        return HES_E_NOT_SUPPORTED;
+      } else {
+        *at++ = static_cast<char>(0xE0 | (unit >> 12));
+        *at++ = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (unit & 0x3F));
+      }
+    }
+    mSize = static_cast<uint32_t>(at - mData);
+    return HES_OK;
+  }
   // Encoded through a small block so that each append carries many bytes; a unit is never
   // split across blocks.
   char block[768];

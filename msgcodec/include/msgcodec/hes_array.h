@@ -39,6 +39,13 @@ class MSGCODEC_EXPORT CZavoHesArrayBase : public CZavoHesObject {
   void Reset();
 
  protected:
+  // Deserialize up to the items: "N" (the list becomes null, count 0) or "V" "t" "[" type "l"
+  // count, the item type checked when the verify flag is set. itemType points at the received
+  // type after "[" (inside the input). A negative count is refused.
+  int ReadListStart(CZavoInputParse& parse, CZavoHesName& itemType, int32_t& count);
+  // The list's closing "z".
+  int ReadListEnd(CZavoInputParse& parse);
+
   // Takes ownership of item (allocated with new); on failure the item is not taken.
   int Add(CZavoHesObject& item);
   CZavoHesObject* GetAt(int index) const;

@@ -19,8 +19,12 @@
 #pragma once
 
 #include <msgcodec/hes_object.h>
+#include <msgcodec/hes_scalar.h>
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <mutex>
 
 // One entry of a class's member table. The member is a part of the class object; the entry
 // never owns it.
@@ -32,6 +36,41 @@ class MSGCODEC_EXPORT CZavoMemberData {
   const CZavoHesName* mName;
   CZavoHesObject* mMember;
   CZavoMemberData* mNext = nullptr;
+};
+
+// One slot of a member table shared by every object of a declared class: the wire name, where
+// the member sits (from the CZavoHesClass part of the object), and whether reading an object
+// makes it null first (false for the scalar classes, which refuse).
+struct CZavoHesMemberSlot {
+  // What the member is when it is exactly one of the scalar classes: its bytes are then
+  // written and read in place (the same bytes, and the same failures, as its own Serialize and
+  // Deserialize).
+  enum Kind : uint8_t { kOther, kBool, kNum32, kInt64, kDouble, kDate };
+
+  const CZavoHesName* mName;
+  std::ptrdiff_t mOffset;
+  bool mNullable;
+  Kind mKind;
+  // "S" length name, when it fits; 0 otherwise.
+  uint8_t mHeadLength;
+  char mHead[32];
+};
+
+// The member table of one declared class (ZAVO_HES_CLASS), built from the class's first object
+// and then shared by all its objects: reading and writing a new object costs no table.
+struct MSGCODEC_EXPORT CZavoHesSharedMembers {
+  constexpr CZavoHesSharedMembers(CZavoHesMemberSlot* slots, uint32_t count)
+      : mSlots(slots), mCount(count) {}
+
+  CZavoHesMemberSlot* mSlots;
+  uint32_t mCount;
+  bool mUniqueNames = true;
+  // "M" "t" length type-name of the class, when it fits; 0 otherwise.
+  uint32_t mTypeHeadLength = 0;
+  char mTypeHead[64] = {};
+  // 0 not built yet, 1 shared, 2 not shareable (a base builds its table by hand).
+  std::atomic<int> mState{0};
+  std::mutex mMutex;
 };
 
 class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
@@ -79,6 +118,16 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
   // Allocates room for count entries at once when the table is still empty (declared classes
   // know their member count: one allocation per table).
   int ReserveMembers(uint32_t count);
+  // For ZAVO_HES_CLASS, when this object is exactly of the declared class: uses the class's
+  // shared table, building it the first time with build (the class's own HashMembers) and
+  // checking it with typed (the declared members, which also set the nullable flags). A class
+  // whose table holds members that are not declared keeps one table per object, as built.
+  int ShareMembers(CZavoHesSharedMembers& shared, int (*build)(CZavoHesClass&),
+                   bool (*typed)(CZavoHesClass&, CZavoHesMemberSlot*, uint32_t));
+  CZavoHesObject* MemberAt(const CZavoHesMemberSlot& slot) const {
+    return reinterpret_cast<CZavoHesObject*>(
+        reinterpret_cast<char*>(const_cast<CZavoHesClass*>(this)) + slot.mOffset);
+  }
 
   // "M" "t" 16-bit length and the type name (HES_E_BAD_ARGUMENT above 65535).
   int StartSerialize(CZavoOutput& output) const;
@@ -90,6 +139,12 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
   // "N" the object is null and nothing more belongs to it.
   int StartDeserialize(CZavoInputParse& parse);
   int EndDeserialize(CZavoInputParse& parse);
+  // StartDeserialize without the name check: after "M" typeName points at the received type
+  // name (inside the input); after "N" the object is null.
+  int ReadObjectStart(CZavoInputParse& parse, CZavoHesName& typeName);
+  // The next member name ("S" length name), or the closing "z" (end true). name points into the
+  // input.
+  int ReadMemberName(CZavoInputParse& parse, const char*& name, uint32_t& length, bool& end);
   int VerifyExpectedClassName(CZavoInputParse& parse, const char* name, uint32_t length);
   // The member's Deserialize; on failure adds the member context to the error text.
   int DeserializeOneMember(const char* name, uint32_t nameLength, CZavoHesObject& member,
@@ -101,6 +156,10 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
 
  private:
   CZavoMemberData* FindMember(const char* name, uint32_t length) const;
+  // A scalar member of the shared table written or read straight from its bytes; false when
+  // it does not apply (nothing is then written or consumed).
+  bool WriteScalarInPlace(const CZavoHesMemberSlot& slot, CZavoOutput& output) const;
+  bool ReadScalarInPlace(const CZavoHesMemberSlot& slot, CZavoInput& input);
   void NullifyAllMembers();
   int CreateMemberHash() const;
   void ClearMemberHash() const;
@@ -112,6 +171,8 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
   mutable CZavoMemberData* mFirstMember = nullptr;
   mutable CZavoMemberData* mLastMember = nullptr;
   mutable MemberBlock* mMemberBlocks = nullptr;
+  // Set instead of the entries when the object uses its class's shared table.
+  mutable const CZavoHesSharedMembers* mShared = nullptr;
 };
 
 // Reads one value of any kind and drops it: the item of lists whose items nobody keeps.

@@ -23,7 +23,8 @@
 //     one constant kHes_<name> per member, kHesMemberCount (declared members, bases
 //     included), and the Namespace/ClassName overrides;
 //   - HashMembers: the base's members first (a base written by hand keeps its own
-//     HashMembers), then these, in this order; the table takes one allocation;
+//     HashMembers), then these, in this order; an object that is exactly of this class uses
+//     the one table the class shares, built from its first object (docs/msgcodec.md);
 //   - VisitHesMembers(f): calls f(const CZavoHesName&, Member&) for every declared member,
 //     bases first, with the member's own class; a non-zero result stops the walk and is
 //     returned (tests fill and compare whole messages with it); members of a base written by
@@ -33,8 +34,30 @@
 
 #include <msgcodec/hes_class.h>
 #include <msgcodec/hes_object.h>
+#include <msgcodec/hes_scalar.h>
 
 #include <type_traits>
+#include <typeinfo>
+
+// The scalar classes, whose SetNull refuses: reading an object need not ask them.
+template <class T>
+inline constexpr bool CZavoHesIsScalar =
+    std::is_same_v<T, CZavoHesBool> || std::is_same_v<T, CZavoHesInt8> ||
+    std::is_same_v<T, CZavoHesUInt8> || std::is_same_v<T, CZavoHesInt16> ||
+    std::is_same_v<T, CZavoHesUInt16> || std::is_same_v<T, CZavoHesInt32> ||
+    std::is_same_v<T, CZavoHesUInt32> || std::is_same_v<T, CZavoHesInt64> ||
+    std::is_same_v<T, CZavoHesUInt64> || std::is_same_v<T, CZavoHesDouble> ||
+    std::is_same_v<T, CZavoHesDate>;
+
+template <class T>
+inline constexpr CZavoHesMemberSlot::Kind CZavoHesSlotKind =
+    std::is_same_v<T, CZavoHesBool> ? CZavoHesMemberSlot::kBool
+    : std::is_same_v<T, CZavoHesInt64> || std::is_same_v<T, CZavoHesUInt64>
+        ? CZavoHesMemberSlot::kInt64
+    : std::is_same_v<T, CZavoHesDouble> ? CZavoHesMemberSlot::kDouble
+    : std::is_same_v<T, CZavoHesDate>   ? CZavoHesMemberSlot::kDate
+    : CZavoHesIsScalar<T>               ? CZavoHesMemberSlot::kNum32
+                                        : CZavoHesMemberSlot::kOther;
 
 // Calls macro(x) for each argument x (up to 342), with C++20 __VA_OPT__.
 #define ZAVO_HES_PARENS ()
@@ -81,6 +104,33 @@
     static_assert(std::is_base_of_v<CZavoHesClass, Base>,                                \
                   "a message class derives from a "                                      \
                   "message class");                                                      \
+    using ZavoHesSelf = std::remove_cvref_t<decltype(*this)>;                            \
+    if constexpr (kHesMemberCount > 0) {                                                 \
+      /* A class derived from this one by hand builds its own table. */                  \
+      if (typeid(*this) == typeid(ZavoHesSelf)) {                                        \
+        static CZavoHesMemberSlot zavoHesSlots[kHesMemberCount];                         \
+        static CZavoHesSharedMembers zavoHesShared{zavoHesSlots, kHesMemberCount};       \
+        return ShareMembers(                                                             \
+            zavoHesShared,                                                               \
+            [](CZavoHesClass& self) {                                                    \
+              return static_cast<ZavoHesSelf&>(self).ZavoHesOwnTable();                  \
+            },                                                                           \
+            [](CZavoHesClass& self, CZavoHesMemberSlot* slots, uint32_t count) {         \
+              return static_cast<ZavoHesSelf&>(self).ZavoHesCheckSlots(slots, count);    \
+            });                                                                          \
+      }                                                                                  \
+    }                                                                                    \
+    return ZavoHesOwnTable();                                                            \
+  }                                                                                      \
+                                                                                         \
+ private:                                                                                \
+  template <class ZavoHesVisitor>                                                        \
+  int VisitOwnHesMembers([[maybe_unused]] ZavoHesVisitor&& visit) {                      \
+    ZAVO_HES_FOR_EACH(ZAVO_HES_VISIT_MEMBER, __VA_ARGS__)                                \
+    return HES_OK;                                                                       \
+  }                                                                                      \
+  /* The table of this object alone: the base's first, then these members. */            \
+  int ZavoHesOwnTable() {                                                                \
     if (int rc = ReserveMembers(kHesMemberCount); rc != HES_OK) return rc;               \
     if constexpr (!std::is_same_v<Base, CZavoHesClass>) {                                \
       if (int rc = Base::HashMembers(); rc != HES_OK) return rc;                         \
@@ -89,12 +139,23 @@
       return InsertMember(name, member);                                                 \
     });                                                                                  \
   }                                                                                      \
-                                                                                         \
- private:                                                                                \
-  template <class ZavoHesVisitor>                                                        \
-  int VisitOwnHesMembers([[maybe_unused]] ZavoHesVisitor&& visit) {                      \
-    ZAVO_HES_FOR_EACH(ZAVO_HES_VISIT_MEMBER, __VA_ARGS__)                                \
-    return HES_OK;                                                                       \
+  /* True when the slots are exactly the declared members; sets their nullable flags. */ \
+  bool ZavoHesCheckSlots(CZavoHesMemberSlot* slots, uint32_t count) {                    \
+    uint32_t i = 0;                                                                      \
+    bool same = true;                                                                    \
+    VisitHesMembers([&](const CZavoHesName& name, auto& member) {                        \
+      using ZavoHesMember = std::remove_cvref_t<decltype(member)>;                       \
+      if (i >= count || slots[i].mName != &name ||                                       \
+          MemberAt(slots[i]) != static_cast<CZavoHesObject*>(&member)) {                 \
+        same = false;                                                                    \
+      } else {                                                                           \
+        slots[i].mNullable = !CZavoHesIsScalar<ZavoHesMember>;                           \
+        slots[i].mKind = CZavoHesSlotKind<ZavoHesMember>;                                \
+      }                                                                                  \
+      ++i;                                                                               \
+      return HES_OK;                                                                     \
+    });                                                                                  \
+    return same && i == count;                                                           \
   }                                                                                      \
                                                                                          \
  public:

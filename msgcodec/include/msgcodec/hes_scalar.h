@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+class CZavoHesClass;
+
 class MSGCODEC_EXPORT CZavoHesBool : public CZavoHesObject {
  public:
   CZavoHesBool(bool value = false) : mValue(value) {}  // NOLINT: a value class
@@ -25,6 +27,7 @@ class MSGCODEC_EXPORT CZavoHesBool : public CZavoHesObject {
   int Deserialize(CZavoInputParse& parse) override;
 
  private:
+  friend class CZavoHesClass;  // writes and reads declared members in place
   bool mValue;
 };
 
@@ -37,6 +40,7 @@ class MSGCODEC_EXPORT CZavoHesNum32 : public CZavoHesObject {
   int Deserialize(CZavoInputParse& parse) override;
 
  protected:
+  friend class CZavoHesClass;
   explicit CZavoHesNum32(int32_t value) : mValue(value) {}
   int32_t mValue;
 };
@@ -106,6 +110,7 @@ class MSGCODEC_EXPORT CZavoHesUInt32 : public CZavoHesNum32 {
 // The 64-bit family; the base itself writes and reads nothing.
 class MSGCODEC_EXPORT CZavoHesNum64 : public CZavoHesObject {
  protected:
+  friend class CZavoHesClass;
   explicit CZavoHesNum64(int64_t value) : mValue(static_cast<uint64_t>(value)) {}
   // marker + the 8 bytes of the field, most significant first.
   int Serialize64(char marker, CZavoOutput& output) const;

@@ -3,7 +3,9 @@
 // Write a message as a call with MsgCodecBuildRequest and read a reply with
 // MsgCodecReadResponse (msgcodec_call.h). Message classes derive from CZavoHesClass and are
 // declared with ZAVO_HES_CLASS (hes_message.h); their members are the value classes of
-// hes_scalar.h, hes_string.h and hes_array.h. docs/msgcodec.md describes the wire forms.
+// hes_scalar.h, hes_string.h and hes_array.h. Any value, call or reply can be read without a
+// message class through CZavoHesValueVisitor (hes_value_visitor.h). docs/msgcodec.md describes
+// the wire forms.
 #pragma once
 
 #include <msgcodec/hes_array.h>
@@ -13,6 +15,7 @@
 #include <msgcodec/hes_result.h>
 #include <msgcodec/hes_scalar.h>
 #include <msgcodec/hes_string.h>
+#include <msgcodec/hes_value_visitor.h>
 #include <msgcodec/msgcodec_call.h>
 #include <msgcodec/msgcodec_export.h>
 #include <msgcodec/zavo_input.h>

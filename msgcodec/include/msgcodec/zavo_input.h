@@ -31,7 +31,11 @@ class MSGCODEC_EXPORT CZavoInput {
     return HES_OK;
   }
   // Points bytes at an absolute offset; the position does not move.
-  int GetDataAt(const char*& bytes, uint32_t offset, uint32_t count) const;
+  int GetDataAt(const char*& bytes, uint32_t offset, uint32_t count) const {
+    if (uint64_t{offset} + count > mTotalSize) return HES_E_NO_DATA;
+    bytes = mData + offset;
+    return HES_OK;
+  }
   // HES_E_STATE when count exceeds the position.
   int PutBack(uint32_t count);
 

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <cstring>
 
+class CZavoHesClass;
+
 class MSGCODEC_EXPORT CZavoOutput {
  public:
   // growBy is the unit in which the buffer grows; 0 is taken as 1.
@@ -52,18 +54,43 @@ class MSGCODEC_EXPORT CZavoOutput {
 
   // Wire items (big-endian). WriteUInt16 refuses values above 65535 with HES_E_BAD_ARGUMENT
   // before writing anything.
-  int WriteUInt16(uint32_t value);
-  int WriteUInt32(uint32_t value);
-  int WriteUInt64(uint64_t value);
+  int WriteUInt16(uint32_t value) {
+    if (value > 0xFFFF) return HES_E_BAD_ARGUMENT;
+    const char bytes[2] = {static_cast<char>(value >> 8), static_cast<char>(value)};
+    return Append(bytes, 2);
+  }
+  int WriteUInt32(uint32_t value) {
+    const uint32_t big = __builtin_bswap32(value);
+    char bytes[4];
+    std::memcpy(bytes, &big, 4);
+    return Append(bytes, 4);
+  }
+  int WriteUInt64(uint64_t value) {
+    const uint64_t big = __builtin_bswap64(value);
+    char bytes[8];
+    std::memcpy(bytes, &big, 8);
+    return Append(bytes, 8);
+  }
   // Marker byte followed by 4 or 8 big-endian bytes ("I", "L", "D", "d").
-  int WriteMarked32(char marker, uint32_t value);
-  int WriteMarked64(char marker, uint64_t value);
+  int WriteMarked32(char marker, uint32_t value) {
+    const uint32_t big = __builtin_bswap32(value);
+    char bytes[5] = {marker};
+    std::memcpy(bytes + 1, &big, 4);
+    return Append(bytes, 5);
+  }
+  int WriteMarked64(char marker, uint64_t value) {
+    const uint64_t big = __builtin_bswap64(value);
+    char bytes[9] = {marker};
+    std::memcpy(bytes + 1, &big, 8);
+    return Append(bytes, 9);
+  }
 
   // The UTF-8 form of count UTF-16 units. A surrogate unit stops the encoding with
   // HES_E_NOT_SUPPORTED; the units before it are already written.
   int WriteUtf8(const char16_t* units, uint32_t count);
 
  private:
+  friend class CZavoHesClass;  // writes declared members in place when they fit
   // Append when the free space is too small.
   int Grow(const char* bytes, uint32_t length);
 
