@@ -156,9 +156,11 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
 
  private:
   CZavoMemberData* FindMember(const char* name, uint32_t length) const;
-  // A scalar member of the shared table written or read straight from its bytes; false when
-  // it does not apply (nothing is then written or consumed).
-  bool WriteScalarInPlace(const CZavoHesMemberSlot& slot, CZavoOutput& output) const;
+  // A scalar member of the shared table written at at (in object) straight from its bytes:
+  // the end of what was written, or null when it does not apply (nothing is then written).
+  static char* PutScalar(const CZavoHesMemberSlot& slot, const char* object, char* at);
+  // A scalar member of the shared table read straight from its bytes; false when it does not
+  // apply (nothing is then consumed).
   bool ReadScalarInPlace(const CZavoHesMemberSlot& slot, CZavoInput& input);
   void NullifyAllMembers();
   int CreateMemberHash() const;
