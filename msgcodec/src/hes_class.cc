@@ -347,46 +347,52 @@ bool EqualShort(const char* a, const char* b, uint32_t n) {
 
 }  // namespace
 
-bool CZavoHesClass::ReadScalarInPlace(const CZavoHesMemberSlot& slot, CZavoInput& input) {
-  // The head and the whole value must be there with the right marker; anything else is left
-  // to the ordinary readers, which then fail with their own texts.
-  const uint32_t head = slot.mHeadLength;
-  const uint32_t value = slot.mKind == CZavoHesMemberSlot::kBool    ? 1
-                         : slot.mKind == CZavoHesMemberSlot::kNum32 ? 5
-                                                                    : 9;
-  const char* bytes;
-  if (head == 0 || input.Remaining() < head + value ||
-      input.GetDataAt(bytes, input.GetNumExtracted(), head + value) != HES_OK ||
-      !EqualShort(bytes, slot.mHead, head)) {
-    return false;
+uint32_t CZavoHesClass::ReadScalarRun(const CZavoHesSharedMembers& shared, uint32_t next,
+                                      char* object, CZavoInput& input) {
+  // Each head and its whole value must be there with the right marker; anything else is left
+  // to the ordinary readers, which then fail with their own texts. Position and cursor stay
+  // local until the run ends.
+  const char* const data = input.mData;
+  const char* at = data + input.mPosition;
+  const char* const end = data + input.mTotalSize;
+  const uint32_t count = shared.mCount;
+  for (; next < count; ++next) {
+    const CZavoHesMemberSlot& slot = shared.mSlots[next];
+    const CZavoHesMemberSlot::Kind kind = slot.mKind;
+    const uint32_t head = slot.mHeadLength;
+    if (kind == CZavoHesMemberSlot::kOther || head == 0) break;
+    const uint32_t value = kind == CZavoHesMemberSlot::kBool    ? 1
+                           : kind == CZavoHesMemberSlot::kNum32 ? 5
+                                                                : 9;
+    if (end - at < static_cast<std::ptrdiff_t>(head + value) || !EqualShort(at, slot.mHead, head)) {
+      break;
+    }
+    const char marker = at[head];
+    CZavoHesObject* member = reinterpret_cast<CZavoHesObject*>(object + slot.mOffset);
+    switch (kind) {
+      case CZavoHesMemberSlot::kBool:
+        if (marker != 'T' && marker != 'F') goto done;
+        static_cast<CZavoHesBool*>(member)->mValue = marker == 'T';
+        break;
+      case CZavoHesMemberSlot::kNum32:
+        if (marker != 'I') goto done;
+        static_cast<CZavoHesNum32*>(member)->mValue =
+            static_cast<int32_t>(LoadBig32(at + head + 1));
+        break;
+      default:
+        if (marker != (kind == CZavoHesMemberSlot::kInt64    ? 'L'
+                       : kind == CZavoHesMemberSlot::kDouble ? 'D'
+                                                             : 'd')) {
+          goto done;
+        }
+        static_cast<CZavoHesNum64*>(member)->mValue = LoadBig64(at + head + 1);
+        break;
+    }
+    at += head + value;
   }
-  const char marker = bytes[head];
-  CZavoHesObject* member = MemberAt(slot);
-  switch (slot.mKind) {
-    case CZavoHesMemberSlot::kBool:
-      if (marker != 'T' && marker != 'F') return false;
-      static_cast<CZavoHesBool*>(member)->mValue = marker == 'T';
-      break;
-    case CZavoHesMemberSlot::kNum32:
-      if (marker != 'I') return false;
-      static_cast<CZavoHesNum32*>(member)->mValue =
-          static_cast<int32_t>(LoadBig32(bytes + head + 1));
-      break;
-    case CZavoHesMemberSlot::kInt64:
-    case CZavoHesMemberSlot::kDouble:
-    case CZavoHesMemberSlot::kDate:
-      if (marker != (slot.mKind == CZavoHesMemberSlot::kInt64    ? 'L'
-                     : slot.mKind == CZavoHesMemberSlot::kDouble ? 'D'
-                                                                 : 'd')) {
-        return false;
-      }
-      static_cast<CZavoHesNum64*>(member)->mValue = LoadBig64(bytes + head + 1);
-      break;
-    default:
-      return false;
-  }
-  input.Extract(bytes, head + value);
-  return true;
+done:
+  input.mPosition = static_cast<uint32_t>(at - data);
+  return next;
 }
 
 int CZavoHesClass::SerializeOneMember(const char* name, uint32_t nameLength,
@@ -561,10 +567,12 @@ int CZavoHesClass::DeserializeMembers(CZavoInputParse& parse) {
   CZavoInput& input = parse.Input();
   for (;;) {
     if (shared != nullptr && next < shared->mCount && shared->mUniqueNames &&
-        shared->mSlots[next].mKind != CZavoHesMemberSlot::kOther &&
-        ReadScalarInPlace(shared->mSlots[next], input)) {
-      ++next;
-      continue;
+        shared->mSlots[next].mKind != CZavoHesMemberSlot::kOther) {
+      const uint32_t after = ReadScalarRun(*shared, next, reinterpret_cast<char*>(this), input);
+      if (after != next) {
+        next = after;
+        continue;
+      }
     }
     const char* name = nullptr;
     uint32_t length = 0;

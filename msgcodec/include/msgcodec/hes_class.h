@@ -159,9 +159,11 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
   // A scalar member of the shared table written at at (in object) straight from its bytes:
   // the end of what was written, or null when it does not apply (nothing is then written).
   static char* PutScalar(const CZavoHesMemberSlot& slot, const char* object, char* at);
-  // A scalar member of the shared table read straight from its bytes; false when it does not
-  // apply (nothing is then consumed).
-  bool ReadScalarInPlace(const CZavoHesMemberSlot& slot, CZavoInput& input);
+  // The scalar members of the shared table from slot next on, read straight from their bytes
+  // as long as they arrive in table order: the slot after the last one read (next when none
+  // was).
+  static uint32_t ReadScalarRun(const CZavoHesSharedMembers& shared, uint32_t next, char* object,
+                                CZavoInput& input);
   void NullifyAllMembers();
   int CreateMemberHash() const;
   void ClearMemberHash() const;
