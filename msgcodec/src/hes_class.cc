@@ -360,37 +360,28 @@ uint32_t CZavoHesClass::ReadScalarRun(const CZavoHesSharedMembers& shared, uint3
     const CZavoHesMemberSlot& slot = shared.mSlots[next];
     const CZavoHesMemberSlot::Kind kind = slot.mKind;
     const uint32_t head = slot.mHeadLength;
-    if (kind == CZavoHesMemberSlot::kOther || head == 0) break;
-    const uint32_t value = kind == CZavoHesMemberSlot::kBool    ? 1
-                           : kind == CZavoHesMemberSlot::kNum32 ? 5
-                                                                : 9;
+    if (kind == CZavoHesMemberSlot::kOther || kind > CZavoHesMemberSlot::kDate || head == 0) break;
+    // Value bytes and marker of each kind (a bool also takes "F").
+    static constexpr uint8_t kValueBytes[] = {0, 1, 5, 9, 9, 9};
+    static constexpr char kMarker[] = {0, 'T', 'I', 'L', 'D', 'd'};
+    const uint32_t value = kValueBytes[kind];
     if (end - at < static_cast<std::ptrdiff_t>(head + value) || !EqualShort(at, slot.mHead, head)) {
       break;
     }
     const char marker = at[head];
     CZavoHesObject* member = reinterpret_cast<CZavoHesObject*>(object + slot.mOffset);
-    switch (kind) {
-      case CZavoHesMemberSlot::kBool:
-        if (marker != 'T' && marker != 'F') goto done;
-        static_cast<CZavoHesBool*>(member)->mValue = marker == 'T';
-        break;
-      case CZavoHesMemberSlot::kNum32:
-        if (marker != 'I') goto done;
-        static_cast<CZavoHesNum32*>(member)->mValue =
-            static_cast<int32_t>(LoadBig32(at + head + 1));
-        break;
-      default:
-        if (marker != (kind == CZavoHesMemberSlot::kInt64    ? 'L'
-                       : kind == CZavoHesMemberSlot::kDouble ? 'D'
-                                                             : 'd')) {
-          goto done;
-        }
-        static_cast<CZavoHesNum64*>(member)->mValue = LoadBig64(at + head + 1);
-        break;
+    if (value == 9) {
+      if (marker != kMarker[kind]) break;
+      static_cast<CZavoHesNum64*>(member)->mValue = LoadBig64(at + head + 1);
+    } else if (value == 5) {
+      if (marker != 'I') break;
+      static_cast<CZavoHesNum32*>(member)->mValue = static_cast<int32_t>(LoadBig32(at + head + 1));
+    } else {
+      if (marker != 'T' && marker != 'F') break;
+      static_cast<CZavoHesBool*>(member)->mValue = marker == 'T';
     }
     at += head + value;
   }
-done:
   input.mPosition = static_cast<uint32_t>(at - data);
   return next;
 }
