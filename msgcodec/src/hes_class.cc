@@ -183,6 +183,50 @@ bool CZavoHesClass::MatchTypeName(const CZavoHesName& ns, const CZavoHesName& cl
          r.substr(0, ns.Length()) == View(ns);
 }
 
+// A scalar member of the shared table straight into the buffer at at; returns the end of its
+// bytes, or null when the slot is not one (nothing is written then). REQUIRES: room for the
+// whole head buffer and 9 bytes. Everything is read before the first store: stores through
+// char* may alias anything, and the cursor stays in a register.
+[[gnu::always_inline]] inline char* CZavoHesClass::PutScalar(const CZavoHesMemberSlot& slot,
+                                                             const char* object, char* at) {
+  const CZavoHesMemberSlot::Kind kind = slot.mKind;
+  const uint32_t headLength = slot.mHeadLength;
+  if (headLength == 0) return nullptr;
+  const CZavoHesObject* member = reinterpret_cast<const CZavoHesObject*>(object + slot.mOffset);
+  switch (kind) {
+    case CZavoHesMemberSlot::kBool: {
+      const char marker = static_cast<const CZavoHesBool*>(member)->mValue ? 'T' : 'F';
+      std::memcpy(at, slot.mHead, sizeof(slot.mHead));
+      at[headLength] = marker;
+      return at + headLength + 1;
+    }
+    case CZavoHesMemberSlot::kNum32: {
+      // "I" and the 4 value bytes in one 8-byte store; the 3 bytes after them are free room.
+      const uint64_t word = uint64_t{'I'} | uint64_t{__builtin_bswap32(static_cast<uint32_t>(
+                                                static_cast<const CZavoHesNum32*>(member)->mValue))}
+                                                << 8;
+      std::memcpy(at, slot.mHead, sizeof(slot.mHead));
+      std::memcpy(at + headLength, &word, 8);
+      return at + headLength + 5;
+    }
+    case CZavoHesMemberSlot::kInt64:
+    case CZavoHesMemberSlot::kDouble:
+    case CZavoHesMemberSlot::kDate: {
+      const char marker = kind == CZavoHesMemberSlot::kInt64    ? 'L'
+                          : kind == CZavoHesMemberSlot::kDouble ? 'D'
+                                                                : 'd';
+      const uint64_t big = __builtin_bswap64(static_cast<const CZavoHesNum64*>(member)->mValue);
+      std::memcpy(at, slot.mHead, sizeof(slot.mHead));
+      at += headLength;
+      *at = marker;
+      std::memcpy(at + 1, &big, 8);
+      return at + 9;
+    }
+    default:
+      return nullptr;
+  }
+}
+
 // ---- writing ----
 
 int CZavoHesClass::Serialize(CZavoOutput& output) const {
@@ -234,15 +278,29 @@ int CZavoHesClass::EndSerialize(CZavoOutput& output) const { return output.Appen
 
 int CZavoHesClass::SerializeMembers(CZavoOutput& output) const {
   if (mShared != nullptr) {
-    for (uint32_t i = 0; i < mShared->mCount; ++i) {
-      const CZavoHesMemberSlot& slot = mShared->mSlots[i];
-      if (slot.mKind != CZavoHesMemberSlot::kOther && slot.mHeadLength != 0 &&
-          output.mCapacity - output.mSize >= sizeof(slot.mHead) + 9) {
-        if (WriteScalarInPlace(slot, output)) continue;
+    const CZavoHesMemberSlot* slot = mShared->mSlots;
+    const CZavoHesMemberSlot* const last = slot + mShared->mCount;
+    while (slot != last) {
+      // A run of scalars goes straight into the buffer through a local cursor; the size is
+      // stored once at the end of the run.
+      if (slot->mKind != CZavoHesMemberSlot::kOther && slot->mHeadLength != 0) {
+        const char* object = reinterpret_cast<const char*>(this);
+        char* at = output.mData + output.mSize;
+        char* const end = output.mData + output.mCapacity;
+        constexpr std::ptrdiff_t kRoom = sizeof(CZavoHesMemberSlot::mHead) + 9;
+        while (slot != last && end - at >= kRoom) {
+          char* const next = PutScalar(*slot, object, at);
+          if (next == nullptr) break;
+          at = next;
+          ++slot;
+        }
+        output.mSize = static_cast<uint32_t>(at - output.mData);
+        if (slot == last) break;
       }
       const int rc =
-          SerializeOneMember(slot.mName->Text(), slot.mName->Length(), *MemberAt(slot), output);
+          SerializeOneMember(slot->mName->Text(), slot->mName->Length(), *MemberAt(*slot), output);
       if (rc != HES_OK) return rc;
+      ++slot;
     }
     return HES_OK;
   }
@@ -257,14 +315,6 @@ int CZavoHesClass::SerializeMembers(CZavoOutput& output) const {
 
 namespace {
 
-void StoreBig32(char* at, uint32_t value) {
-  const uint32_t big = __builtin_bswap32(value);
-  std::memcpy(at, &big, 4);
-}
-void StoreBig64(char* at, uint64_t value) {
-  const uint64_t big = __builtin_bswap64(value);
-  std::memcpy(at, &big, 8);
-}
 uint32_t LoadBig32(const char* at) {
   uint32_t big;
   std::memcpy(&big, at, 4);
@@ -297,77 +347,43 @@ bool EqualShort(const char* a, const char* b, uint32_t n) {
 
 }  // namespace
 
-bool CZavoHesClass::WriteScalarInPlace(const CZavoHesMemberSlot& slot, CZavoOutput& output) const {
-  // REQUIRES: room for the whole head buffer and 9 bytes.
-  char* at = output.mData + output.mSize;
-  std::memcpy(at, slot.mHead, sizeof(slot.mHead));
-  at += slot.mHeadLength;
-  const CZavoHesObject* member = MemberAt(slot);
-  switch (slot.mKind) {
-    case CZavoHesMemberSlot::kBool:
-      *at++ = static_cast<const CZavoHesBool*>(member)->mValue ? 'T' : 'F';
+uint32_t CZavoHesClass::ReadScalarRun(const CZavoHesSharedMembers& shared, uint32_t next,
+                                      char* object, CZavoInput& input) {
+  // Each head and its whole value must be there with the right marker; anything else is left
+  // to the ordinary readers, which then fail with their own texts. Position and cursor stay
+  // local until the run ends.
+  const char* const data = input.mData;
+  const char* at = data + input.mPosition;
+  const char* const end = data + input.mTotalSize;
+  const uint32_t count = shared.mCount;
+  for (; next < count; ++next) {
+    const CZavoHesMemberSlot& slot = shared.mSlots[next];
+    const CZavoHesMemberSlot::Kind kind = slot.mKind;
+    const uint32_t head = slot.mHeadLength;
+    if (kind == CZavoHesMemberSlot::kOther || kind > CZavoHesMemberSlot::kDate || head == 0) break;
+    // Value bytes and marker of each kind (a bool also takes "F").
+    static constexpr uint8_t kValueBytes[] = {0, 1, 5, 9, 9, 9};
+    static constexpr char kMarker[] = {0, 'T', 'I', 'L', 'D', 'd'};
+    const uint32_t value = kValueBytes[kind];
+    if (end - at < static_cast<std::ptrdiff_t>(head + value) || !EqualShort(at, slot.mHead, head)) {
       break;
-    case CZavoHesMemberSlot::kNum32:
-      *at = 'I';
-      StoreBig32(at + 1, static_cast<uint32_t>(static_cast<const CZavoHesNum32*>(member)->mValue));
-      at += 5;
-      break;
-    case CZavoHesMemberSlot::kInt64:
-    case CZavoHesMemberSlot::kDouble:
-    case CZavoHesMemberSlot::kDate:
-      *at = slot.mKind == CZavoHesMemberSlot::kInt64    ? 'L'
-            : slot.mKind == CZavoHesMemberSlot::kDouble ? 'D'
-                                                        : 'd';
-      StoreBig64(at + 1, static_cast<const CZavoHesNum64*>(member)->mValue);
-      at += 9;
-      break;
-    default:
-      return false;
-  }
-  output.mSize = static_cast<uint32_t>(at - output.mData);
-  return true;
-}
-
-bool CZavoHesClass::ReadScalarInPlace(const CZavoHesMemberSlot& slot, CZavoInput& input) {
-  // The head and the whole value must be there with the right marker; anything else is left
-  // to the ordinary readers, which then fail with their own texts.
-  const uint32_t head = slot.mHeadLength;
-  const uint32_t value = slot.mKind == CZavoHesMemberSlot::kBool    ? 1
-                         : slot.mKind == CZavoHesMemberSlot::kNum32 ? 5
-                                                                    : 9;
-  const char* bytes;
-  if (head == 0 || input.Remaining() < head + value ||
-      input.GetDataAt(bytes, input.GetNumExtracted(), head + value) != HES_OK ||
-      !EqualShort(bytes, slot.mHead, head)) {
-    return false;
-  }
-  const char marker = bytes[head];
-  CZavoHesObject* member = MemberAt(slot);
-  switch (slot.mKind) {
-    case CZavoHesMemberSlot::kBool:
-      if (marker != 'T' && marker != 'F') return false;
+    }
+    const char marker = at[head];
+    CZavoHesObject* member = reinterpret_cast<CZavoHesObject*>(object + slot.mOffset);
+    if (value == 9) {
+      if (marker != kMarker[kind]) break;
+      static_cast<CZavoHesNum64*>(member)->mValue = LoadBig64(at + head + 1);
+    } else if (value == 5) {
+      if (marker != 'I') break;
+      static_cast<CZavoHesNum32*>(member)->mValue = static_cast<int32_t>(LoadBig32(at + head + 1));
+    } else {
+      if (marker != 'T' && marker != 'F') break;
       static_cast<CZavoHesBool*>(member)->mValue = marker == 'T';
-      break;
-    case CZavoHesMemberSlot::kNum32:
-      if (marker != 'I') return false;
-      static_cast<CZavoHesNum32*>(member)->mValue =
-          static_cast<int32_t>(LoadBig32(bytes + head + 1));
-      break;
-    case CZavoHesMemberSlot::kInt64:
-    case CZavoHesMemberSlot::kDouble:
-    case CZavoHesMemberSlot::kDate:
-      if (marker != (slot.mKind == CZavoHesMemberSlot::kInt64    ? 'L'
-                     : slot.mKind == CZavoHesMemberSlot::kDouble ? 'D'
-                                                                 : 'd')) {
-        return false;
-      }
-      static_cast<CZavoHesNum64*>(member)->mValue = LoadBig64(bytes + head + 1);
-      break;
-    default:
-      return false;
+    }
+    at += head + value;
   }
-  input.Extract(bytes, head + value);
-  return true;
+  input.mPosition = static_cast<uint32_t>(at - data);
+  return next;
 }
 
 int CZavoHesClass::SerializeOneMember(const char* name, uint32_t nameLength,
@@ -542,10 +558,12 @@ int CZavoHesClass::DeserializeMembers(CZavoInputParse& parse) {
   CZavoInput& input = parse.Input();
   for (;;) {
     if (shared != nullptr && next < shared->mCount && shared->mUniqueNames &&
-        shared->mSlots[next].mKind != CZavoHesMemberSlot::kOther &&
-        ReadScalarInPlace(shared->mSlots[next], input)) {
-      ++next;
-      continue;
+        shared->mSlots[next].mKind != CZavoHesMemberSlot::kOther) {
+      const uint32_t after = ReadScalarRun(*shared, next, reinterpret_cast<char*>(this), input);
+      if (after != next) {
+        next = after;
+        continue;
+      }
     }
     const char* name = nullptr;
     uint32_t length = 0;

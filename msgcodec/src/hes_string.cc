@@ -40,6 +40,12 @@ class UnitBuffer {
   }
   // REQUIRES: room reserved.
   void Push(char16_t unit) { mUnits[mSize++] = unit; }
+  // REQUIRES: room reserved; every byte is ASCII.
+  void PushAscii(const char* bytes, uint32_t count) {
+    char16_t* at = mUnits + mSize;
+    for (uint32_t i = 0; i < count; ++i) at[i] = static_cast<unsigned char>(bytes[i]);
+    mSize += count;
+  }
   uint32_t Size() const { return mSize; }
   uint32_t Capacity() const { return mCapacity; }
   const char16_t* Units() const { return mUnits; }
@@ -231,16 +237,23 @@ int CZavoHesString::Deserialize(CZavoInputParse& parse) {
       parse.AddToError("Internal error: failed to store string data", ZAVO_ADD_LAST_CHARS);
       return HES_E_NO_MEMORY;
     }
-    for (uint32_t i = 0; i < count; ++i) {
-      // ASCII straight through; everything else by DecodeUtf8.
+    for (uint32_t i = 0; i < count;) {
+      // Runs of ASCII straight through; everything else by DecodeUtf8.
+      const uint32_t left = input.Remaining();
+      const uint32_t most = count - i < left ? count - i : left;
       const char* ascii;
-      if (input.GetDataAt(ascii, input.GetNumExtracted(), 1) == HES_OK &&
-          static_cast<unsigned char>(ascii[0]) <= 0x7F) {
-        input.Extract(ascii, 1);
-        gathered.Push(static_cast<char16_t>(ascii[0]));
-        continue;
+      if (most > 0 && input.GetDataAt(ascii, input.GetNumExtracted(), most) == HES_OK) {
+        uint32_t run = 0;
+        while (run < most && static_cast<unsigned char>(ascii[run]) <= 0x7F) ++run;
+        if (run > 0) {
+          gathered.PushAscii(ascii, run);
+          input.Extract(ascii, run);
+          i += run;
+          continue;
+        }
       }
-      if (input.Remaining() == 0) {
+      ++i;
+      if (left == 0) {
         parse.AddToError("Failed to read string value", ZAVO_ADD_LAST_CHARS);
         return HES_E_NO_DATA;
       }

@@ -156,10 +156,14 @@ class MSGCODEC_EXPORT CZavoHesClass : public CZavoHesObject {
 
  private:
   CZavoMemberData* FindMember(const char* name, uint32_t length) const;
-  // A scalar member of the shared table written or read straight from its bytes; false when
-  // it does not apply (nothing is then written or consumed).
-  bool WriteScalarInPlace(const CZavoHesMemberSlot& slot, CZavoOutput& output) const;
-  bool ReadScalarInPlace(const CZavoHesMemberSlot& slot, CZavoInput& input);
+  // A scalar member of the shared table written at at (in object) straight from its bytes:
+  // the end of what was written, or null when it does not apply (nothing is then written).
+  static char* PutScalar(const CZavoHesMemberSlot& slot, const char* object, char* at);
+  // The scalar members of the shared table from slot next on, read straight from their bytes
+  // as long as they arrive in table order: the slot after the last one read (next when none
+  // was).
+  static uint32_t ReadScalarRun(const CZavoHesSharedMembers& shared, uint32_t next, char* object,
+                                CZavoInput& input);
   void NullifyAllMembers();
   int CreateMemberHash() const;
   void ClearMemberHash() const;

@@ -44,6 +44,7 @@ class MSGCODEC_EXPORT CZavoInput {
   uint32_t Remaining() const { return mTotalSize - mPosition; }
 
  private:
+  friend class CZavoHesClass;  // reads declared scalar members in place
   const char* mData;
   uint32_t mTotalSize;
   uint32_t mPosition = 0;
