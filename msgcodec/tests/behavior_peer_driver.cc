@@ -13,7 +13,11 @@
 #include <optional>
 #include <string>
 
+#include "peer_driver.h"
+
 namespace {
+
+using peer::Check;
 
 constexpr int kCount = 1000;
 
@@ -85,24 +89,11 @@ int WriteReport(const std::string& dir) {
     std::printf("MsgCodecBuildRequest failed: %d\n", rc);
     return 1;
   }
-  std::ofstream file(dir + "/behavior_call.bin", std::ios::binary);
-  file.write(out.Data(), out.DataSize());
-  return file.good() ? 0 : 1;
-}
-
-int gFailures = 0;
-
-template <class A, class B>
-void Check(const char* what, const A& expected, const B& actual) {
-  if (!(expected == actual)) {
-    ++gFailures;
-    std::printf("MISMATCH %s\n", what);
-  }
+  return peer::WriteFile(dir + "/behavior_call.bin", out);
 }
 
 int ReadReply(const std::string& dir) {
-  std::ifstream file(dir + "/behavior_reply.bin", std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string bytes = peer::ReadFile(dir + "/behavior_reply.bin");
   zavo::cl::ResBehavior reply;
   CZavoInput input(bytes.data(), static_cast<uint32_t>(bytes.size()));
   CZavoInputParse parse(input);
@@ -128,18 +119,6 @@ int ReadReply(const std::string& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::printf("usage: behavior_peer_driver write-report|read-reply DIR\n");
-    return 2;
-  }
-  const std::string command = argv[1];
-  int rc = 2;
-  if (command == "write-report") rc = WriteReport(argv[2]);
-  if (command == "read-reply") rc = ReadReply(argv[2]);
-  if (rc == 0 && gFailures > 0) {
-    std::printf("%d mismatches\n", gFailures);
-    rc = 1;
-  }
-  if (rc == 0) std::printf("c++ behavior driver: %s ok\n", argv[1]);
-  return rc;
+  return peer::RunDriver("behavior_peer_driver", argc, argv,
+                         {{"write-report", WriteReport}, {"read-reply", ReadReply}});
 }

@@ -11,9 +11,13 @@
 #include <iterator>
 #include <string>
 
+#include "peer_driver.h"
 #include "test_messages.h"
 
 namespace {
+
+using peer::Check;
+using peer::ReadFile;
 
 const char16_t kAlphabet[] = {u'a', u'Z', u'0', u' ', 0x00E9, 0x20AC, 0x4E2D, 0x00FF, 0x07E6, u'~'};
 
@@ -38,19 +42,9 @@ std::string Bytes(int n, int seed) {
   return b;
 }
 
-int gFailures = 0;
-
-template <class A, class B>
-void Check(const char* what, const A& expected, const B& actual) {
-  if (!(expected == actual)) {
-    ++gFailures;
-    std::printf("MISMATCH %s\n", what);
-  }
-}
-
 std::u16string TextOf(const CZavoHesString& s) {
-  return s.Length() == 0 ? std::u16string() : std::u16string(
-      const_cast<CZavoHesString&>(s).GetData(), s.Length());
+  return s.Length() == 0 ? std::u16string()
+                         : std::u16string(const_cast<CZavoHesString&>(s).GetData(), s.Length());
 }
 std::string BytesOf(const CZavoHesBinary& b) {
   return b.Length() == 0 ? std::string()
@@ -103,14 +97,7 @@ int WriteCall(const std::string& dir) {
     std::printf("MsgCodecBuildRequest failed: %d\n", rc);
     return 1;
   }
-  std::ofstream file(dir + "/call.bin", std::ios::binary);
-  file.write(out.Data(), out.DataSize());
-  return file.good() ? 0 : 1;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  return peer::WriteFile(dir + "/call.bin", out);
 }
 
 void CheckReplyItem(const msgtest::Item* item, int seed) {
@@ -173,18 +160,6 @@ int ReadReply(const std::string& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::printf("usage: java_peer_driver write-call|read-reply DIR\n");
-    return 2;
-  }
-  const std::string command = argv[1];
-  int rc = 2;
-  if (command == "write-call") rc = WriteCall(argv[2]);
-  if (command == "read-reply") rc = ReadReply(argv[2]);
-  if (rc == 0 && gFailures > 0) {
-    std::printf("%d mismatches\n", gFailures);
-    rc = 1;
-  }
-  if (rc == 0) std::printf("c++ driver: %s ok\n", argv[1]);
-  return rc;
+  return peer::RunDriver("java_peer_driver", argc, argv,
+                         {{"write-call", WriteCall}, {"read-reply", ReadReply}});
 }
